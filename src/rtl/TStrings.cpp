@@ -1,0 +1,80 @@
+#include "rtl/TStrings.h"
+
+#include <climits>
+#include <cstring>
+
+#include "rtl/Files.h"
+
+namespace {
+
+// Keeps a list in update mode for a scope, however the scope is left.
+class UpdateScope {
+ public:
+  explicit UpdateScope(TStrings& list) : list_(list) { list_.BeginUpdate(); }
+  ~UpdateScope() { list_.EndUpdate(); }
+  UpdateScope(const UpdateScope&) = delete;
+  UpdateScope& operator=(const UpdateScope&) = delete;
+
+ private:
+  TStrings& list_;
+};
+
+// Calls visit(begin, length) for each line. A line runs to the next CR, LF
+// or NUL; one CR and then one LF after it belong to the break. A NUL ends
+// the text, which works because std::string keeps one after its end.
+template <typename Visit>
+void ForEachLine(const AnsiString& text, Visit visit) {
+  const char* p = text.c_str();
+  while (*p != '\0') {
+    const std::size_t length = std::strcspn(p, "\r\n");
+    visit(p, length);
+    p += length;
+    if (*p == '\r') ++p;
+    if (*p == '\n') ++p;
+  }
+}
+
+int CountLines(const AnsiString& text) {
+  std::size_t count = 0;
+  ForEachLine(text, [&count](const char*, std::size_t) { ++count; });
+  return count > INT_MAX ? INT_MAX : static_cast<int>(count);
+}
+
+}  // namespace
+
+void TStrings::BeginUpdate() {
+  if (updateCount_++ == 0) SetUpdateState(true);
+}
+
+void TStrings::EndUpdate() {
+  if (updateCount_ == 0) return;
+  if (--updateCount_ == 0) SetUpdateState(false);
+}
+
+void TStrings::LoadFromFile(const AnsiString& fileName) {
+  const AnsiString text = ReadWholeFile(fileName);
+  const UpdateScope scope(*this);
+  Clear();
+  Reserve(CountLines(text));
+  AnsiString line;  // reused so each entry costs only the list's own copy
+  ForEachLine(text, [this, &line](const char* begin, std::size_t length) {
+    line.assign(begin, length);
+    Add(line);
+  });
+}
+
+void TStrings::SaveToFile(const AnsiString& fileName) const {
+  const int count = Count();
+  AnsiString scratch;
+  std::size_t total = 0;
+  for (int i = 0; i < count; ++i) total += ViewOf(i, scratch).size() + 2;
+  AnsiString text;
+  text.reserve(total);
+  for (int i = 0; i < count; ++i) text.append(ViewOf(i, scratch)).append("\r\n", 2);
+  WriteWholeFile(fileName, text);
+}
+
+std::string_view TStrings::ViewOf(int index, AnsiString& scratch) const {
+  scratch = Get(index);
+  return scratch;
+}
