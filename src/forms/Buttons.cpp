@@ -1,0 +1,57 @@
+#include "forms/Buttons.h"
+
+#include "forms/Menus.h"
+#include "forms/TForm.h"
+#include "rtl/CodePage.h"
+
+TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
+
+void TButtonControl::Click() {
+  if (TForm* form = ParentForm(); form && modalResult_ != mrNone) form->SetModalResult(modalResult_);
+  TWinControl::Click();
+}
+
+bool TButtonControl::DialogKey(Word key) {
+  const bool mine = (key == VK_RETURN && default_) || (key == VK_ESCAPE && cancel_);
+  if (!mine || !CanFocus()) return false;
+  Click();
+  return true;
+}
+
+bool TButtonControl::DialogChar(char ch) {
+  const char key = AccessKeyOf(Caption());
+  if (key == 0 || key != AnsiUpperCase(std::string(1, ch))[0] || !CanFocus()) return false;
+  Click();
+  return true;
+}
+
+bool TButtonControl::KeyDown(Word& key, TShiftState shift) {
+  if (TWinControl::KeyDown(key, shift)) return true;
+  if ((key != VK_RETURN && key != VK_SPACE) || !shift.Empty()) return false;
+  Click();
+  return true;
+}
+
+bool TButtonControl::KeyPress(char ch) {
+  // A plain letter on a button is an access key.
+  TForm* form = ParentForm();
+  return form && form->DialogChar(ch);
+}
+
+void TBitBtn::SetKind(TBitBtnKind kind) {
+  kind_ = kind;
+  switch (kind) {
+    case bkOK:
+      SetDefault(true);
+      SetModalResult(mrOk);
+      SetPicture("ok");
+      break;
+    case bkCancel:
+      SetCancel(true);
+      SetModalResult(mrCancel);
+      SetPicture("cancel");
+      break;
+    case bkCustom:
+      break;
+  }
+}

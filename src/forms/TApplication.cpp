@@ -1,0 +1,107 @@
+#include "forms/TApplication.h"
+
+#include "forms/Menus.h"
+#include "rtl/Exceptions.h"
+#include "rtl/TimeFormat.h"
+
+TApplication* Application = nullptr;
+
+TApplication::TApplication(platform::IWindowSystem& windowSystem)
+    : TComponent(nullptr),
+      windowSystem_(windowSystem),
+      timeSeparator_(EffectiveTimeSeparator(windowSystem.Clock().TimeSeparator())) {}
+
+TApplication::~TApplication() { DestroyWindows(); }
+
+void TApplication::DestroyWindows() {
+  focusedForm_ = nullptr;
+  mainForm_ = nullptr;
+  DestroyComponents();
+}
+
+void TApplication::Run() {
+  switch (windowSystem_.StartShow()) {
+    case platform::StartShowState::Maximized:
+      if (mainForm_) mainForm_->SetWindowState(wsMaximized);
+      break;
+    case platform::StartShowState::Minimized:
+      windowSystem_.MinimizeApplication();
+      break;
+    case platform::StartShowState::Normal:
+      break;
+  }
+  windowSystem_.RunLoop([this] { return terminated_; });
+}
+
+void TApplication::Terminate() {
+  windowSystem_.Post([this] { terminated_ = true; });
+}
+
+void TApplication::Dispatch(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception&) {
+    HandleException(this);
+  }
+}
+
+void TApplication::HandleException(TObject* /*sender*/) {
+  try {
+    throw;
+  } catch (const EAbort&) {
+    // A silent abort shows nothing.
+  } catch (const std::exception& error) {
+    ShowException(error);
+  }
+}
+
+void TApplication::ShowException(const std::exception& error) {
+  AnsiString text = error.what();
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+  windowSystem_.ShowErrorBox(text, title_);
+}
+
+bool TApplication::IsShortCut(TForm* from, Word key, TShiftState shift) {
+  if (!mainForm_ || mainForm_ == from || !mainForm_->Enabled() || !mainForm_->Menu()) return false;
+  return mainForm_->Menu()->IsShortCut(key, shift);
+}
+
+void TApplication::SetFocusedForm(TForm* form) {
+  if (form == focusedForm_) return;
+  focusedForm_ = form;
+  if (form) form->Activated();
+}
+
+void TApplication::RestoreFocusedForm(TForm* form) {
+  focusedForm_ = form;
+  if (form && form->Peer()) form->Peer()->SetFocus();
+  if (form && form->ActiveControl()) form->FocusControl(form->ActiveControl());
+}
+
+std::vector<TForm*> TApplication::Forms() const {
+  std::vector<TForm*> forms;
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (auto* form = dynamic_cast<TForm*>(Components(i))) forms.push_back(form);
+  return forms;
+}
+
+std::vector<TForm*> TApplication::DisableFormsExcept(TForm* keep) {
+  std::vector<TForm*> disabled;
+  for (TForm* form : Forms())
+    if (form != keep && form->Enabled()) {
+      form->SetEnabled(false);
+      disabled.push_back(form);
+    }
+  return disabled;
+}
+
+void TApplication::EnableForms(const std::vector<TForm*>& forms) {
+  for (TForm* form : forms) form->SetEnabled(true);
+}
+
+void TApplication::AlignForms() {
+  const platform::Rect area = windowSystem_.WorkArea();
+  for (TForm* form : Forms())
+    if (form->Visible() && form->Align() == alClient && form->WindowState() == wsNormal)
+      form->SetBounds(area.left, area.top, area.width, area.height);
+}

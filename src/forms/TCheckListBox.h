@@ -1,0 +1,31 @@
+#pragma once
+// A list whose entries carry a tick, toggled by a click on the check box or Space.
+#include "forms/TListControlItems.h"
+#include "forms/TWinControl.h"
+
+class TCheckListBox : public TWinControl {
+ public:
+  explicit TCheckListBox(TComponent* owner);
+
+  TListControlItems* Items() { return &items_; }
+  bool Checked(int index) const { return items_.Checked(index); }
+  void SetChecked(int index, bool checked) { items_.SetChecked(index, checked); }
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);
+  bool Sorted() const { return items_.Sorted(); }
+  void SetSorted(bool sorted) { items_.SetSorted(sorted); }
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+
+  bool KeyDown(Word& key, TShiftState shift) override;
+
+ protected:
+  platform::PeerKind PeerType() const override { return platform::PeerKind::CheckListBox; }
+  void ApplyToPeer() override;
+  bool HandlePeerEvent(const platform::PeerEvent& event) override;
+
+ private:
+  TListControlItems items_;
+  int itemIndex_ = -1;
+  TColor color_ = clWhite;
+};

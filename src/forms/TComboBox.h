@@ -1,0 +1,45 @@
+#pragma once
+// The editable drop-down combo box with auto-completion from its list.
+#include "forms/TCustomEdit.h"
+#include "forms/TListControlItems.h"
+
+class TComboBox : public TCustomEdit {
+ public:
+  explicit TComboBox(TComponent* owner);
+
+  TStrings* Items() { return &items_; }
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);
+  bool DroppedDown() const { return droppedDown_; }
+  void SetDroppedDown(bool dropped);
+  int DropDownCount() const { return dropDownCount_; }
+  void SetDropDownCount(int count);
+
+  // With the list open, Enter and Esc belong to the box.
+  bool WantsDialogKey(Word /*key*/) const override { return droppedDown_; }
+  bool KeyDown(Word& key, TShiftState shift) override;
+  bool KeyPress(char ch) override;
+
+ protected:
+  platform::PeerKind PeerType() const override { return platform::PeerKind::ComboBox; }
+  void ApplyToPeer() override;
+  bool HandlePeerEvent(const platform::PeerEvent& event) override;
+
+ private:
+  // Clearing the list keeps the text standing in the edit field.
+  class TextKeepingItems : public TListControlItems {
+   public:
+    explicit TextKeepingItems(TComboBox& box) : TListControlItems(box), box_(box) {}
+    void Clear() override;
+
+   private:
+    TComboBox& box_;
+  };
+
+  bool AutoComplete(char ch);
+
+  TextKeepingItems items_;
+  int itemIndex_ = -1;
+  bool droppedDown_ = false;
+  int dropDownCount_ = 8;
+};

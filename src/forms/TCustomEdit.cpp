@@ -1,0 +1,31 @@
+#include "forms/TCustomEdit.h"
+
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
+
+void TCustomEdit::SetText(const AnsiString& text) {
+  if (text == text_) return;
+  text_ = text;
+  selStart_ = static_cast<int>(text_.size());
+  selLength_ = 0;
+  if (Peer()) Peer()->SetText(text_);
+}
+
+void TCustomEdit::SetSelection(int start, int length) {
+  selStart_ = start;
+  selLength_ = length;
+  if (Peer()) Peer()->SetSelection(start, length);
+}
+
+void TCustomEdit::ApplyToPeer() {
+  TWinControl::ApplyToPeer();
+  Peer()->SetText(text_);
+  Peer()->SetSelection(selStart_, selLength_);
+}
+
+bool TCustomEdit::HandlePeerEvent(const platform::PeerEvent& event) {
+  if (event.kind != platform::PeerEventKind::TextChanged) return TWinControl::HandlePeerEvent(event);
+  text_ = event.text;
+  selStart_ = event.selStart;
+  selLength_ = event.selLength;
+  return true;
+}

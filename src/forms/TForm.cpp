@@ -1,0 +1,261 @@
+#include "forms/TForm.h"
+
+#include <cctype>
+
+#include "forms/Menus.h"
+#include "forms/TApplication.h"
+
+using platform::PeerEventKind;
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+  SetVisible(false);
+  CreatePeer();
+}
+
+TForm::~TForm() {
+  // Children go before the window they stand in.
+  DestroyComponents();
+  ResetPeer();
+}
+
+platform::Insets TForm::Frame() const { return platform::FrameInsets(borderStyle_, menu_ != nullptr); }
+
+void TForm::SetBorderStyle(TBorderStyle style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  if (Peer()) Peer()->SetBorder(borderStyle_, closeBox_);
+}
+
+void TForm::SetNoBorderIcons() {
+  closeBox_ = false;
+  if (Peer()) Peer()->SetBorder(borderStyle_, closeBox_);
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+  if (menu == menu_) return;
+  menu_ = menu;
+  if (menu_) menu_->SetForm(this);
+  MenuChanged();
+}
+
+void TForm::MenuChanged() {
+  if (!Peer()) return;
+  if (menu_)
+    Peer()->SetMenu(menu_->Model(), menu_->Pictures());
+  else
+    Peer()->SetMenu({}, {});
+}
+
+void TForm::SetWindowState(TWindowState state) {
+  if (state == windowState_) return;
+  windowState_ = state;
+  if (Peer())
+    Peer()->SetWindowState(state == wsMaximized   ? platform::WindowState::Maximized
+                           : state == wsMinimized ? platform::WindowState::Minimized
+                                                  : platform::WindowState::Normal);
+}
+
+void TForm::SetColor(TColor color) {
+  if (color == color_) return;
+  color_ = color;
+  if (Peer()) Peer()->SetColor(color_);
+}
+
+void TForm::ApplyToPeer() {
+  Peer()->SetBorder(borderStyle_, closeBox_);
+  Peer()->SetColor(color_);
+  TWinControl::ApplyToPeer();
+}
+
+void TForm::FocusControl(TWinControl* control) {
+  activeControl_ = control;
+  if (control && control->Peer()) control->Peer()->SetFocus();
+}
+
+void TForm::NoteFocus(TWinControl* control) { activeControl_ = control; }
+
+void TForm::AfterConstruction() {
+  Application->Dispatch([this] {
+    if (OnCreate) OnCreate(this);
+  });
+  if (designVisible_) Show();
+}
+
+void TForm::Show() {
+  if (Visible()) return;
+  SetVisible(true);
+  if (!activeControl_ || !activeControl_->CanFocus()) activeControl_ = FindFirstFocusable();
+  Peer()->SetFocus();
+  if (activeControl_) FocusControl(activeControl_);
+  Application->SetFocusedForm(this);
+  Application->AlignForms();
+}
+
+void TForm::Hide() {
+  if (!Visible()) return;
+  SetVisible(false);
+  Application->AlignForms();
+}
+
+void TForm::Activated() {
+  Application->Dispatch([this] {
+    if (OnActivate) OnActivate(this);
+  });
+}
+
+bool TForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  return canClose;
+}
+
+void TForm::Close() {
+  if (modal_) {
+    modalResult_ = mrCancel;
+    return;
+  }
+  if (!CloseQuery()) return;
+  TCloseAction action = caHide;
+  if (OnClose) OnClose(this, action);
+  if (action == caNone) return;
+  if (Application->MainForm() == this)
+    Application->Terminate();
+  else
+    Hide();
+}
+
+int TForm::ShowModal() {
+  TForm* previous = Application->FocusedForm();
+  const std::vector<TForm*> disabled = Application->DisableFormsExcept(this);
+  modal_ = true;
+  modalResult_ = mrNone;
+  Peer()->BeginModal();
+  Show();
+  Application->WindowSystem().RunLoop([this] {
+    if (Application->Terminated()) modalResult_ = mrCancel;
+    if (modalResult_ != mrNone) CloseModal();
+    return modalResult_ != mrNone;
+  });
+  Peer()->EndModal();
+  modal_ = false;
+  Application->EnableForms(disabled);
+  Hide();
+  Application->RestoreFocusedForm(previous);
+  return modalResult_;
+}
+
+void TForm::CloseModal() {
+  if (!CloseQuery()) {
+    modalResult_ = mrNone;
+    return;
+  }
+  TCloseAction action = caHide;
+  // A close handler that fails is reported, and the window still closes: a
+  // modal window must always be possible to leave.
+  Application->Dispatch([&] {
+    if (OnClose) OnClose(this, action);
+  });
+  if (action == caNone) modalResult_ = mrNone;
+}
+
+void TForm::Repaint() {
+  if (Peer()) Peer()->Repaint();
+}
+
+void TForm::PaintClientArea(platform::ICanvas* screen) {
+  // Double buffered, the paint goes to a fresh buffer shown in one step;
+  // otherwise straight to the screen, where it can be seen half-drawn.
+  auto paint = [this](platform::ICanvas& surface) {
+    surface.FillRect(DisplayRect(), color_);
+    canvas_.SetSurface(&surface);
+    Application->Dispatch([this] {
+      if (OnPaint) OnPaint(this);
+    });
+    canvas_.SetSurface(nullptr);
+  };
+  if (doubleBuffered_)
+    screen->PaintBuffered(paint);
+  else
+    paint(*screen);
+}
+
+void TForm::BoundsChanged() {
+  TWinControl::BoundsChanged();
+  const platform::Rect now = BoundsRect();
+  if (now.width == lastSize_.width && now.height == lastSize_.height) return;
+  lastSize_ = now;
+  Application->Dispatch([this] {
+    if (OnResize) OnResize(this);
+  });
+}
+
+bool TForm::HandlePeerEvent(const platform::PeerEvent& event) {
+  switch (event.kind) {
+    case PeerEventKind::KeyDown:
+      return RouteKeyDown(event.key, event.shift, event.ch);
+    case PeerEventKind::MenuCommand:
+      if (menu_ && Enabled()) menu_->Command(event.index);
+      return true;
+    case PeerEventKind::Activate:
+      Application->SetFocusedForm(this);
+      return true;
+    case PeerEventKind::CloseRequest:
+      Close();
+      return true;
+    case PeerEventKind::Resized:
+      SetBoundsFromUser(event.bounds);
+      return true;
+    case PeerEventKind::Paint:
+      PaintClientArea(event.canvas);
+      return true;
+    default:
+      return TWinControl::HandlePeerEvent(event);
+  }
+}
+
+bool TForm::IsShortCut(Word key, TShiftState shift) {
+  if (menu_ && menu_->IsShortCut(key, shift)) return true;
+  return Application->IsShortCut(this, key, shift);
+}
+
+bool TForm::RouteAccessKey(char ch) {
+  if (DialogChar(ch)) return true;
+  return menu_ && menu_->AccessKey(ch);
+}
+
+bool TForm::OfferDialogKey(Word key, TShiftState shift) {
+  if ((key != VK_RETURN && key != VK_ESCAPE) || !shift.Empty()) return false;
+  if (activeControl_ && activeControl_->WantsDialogKey(key)) return false;
+  return DialogKey(key);
+}
+
+bool TForm::MoveFocus(bool backwards) {
+  std::vector<TWinControl*> order;
+  CollectTabOrder(order);
+  std::erase_if(order, [](TWinControl* w) { return !w->CanFocus(); });
+  if (order.empty()) return true;
+  auto it = std::find(order.begin(), order.end(), activeControl_);
+  const int n = static_cast<int>(order.size());
+  int index = it == order.end() ? (backwards ? 0 : n - 1) : static_cast<int>(it - order.begin());
+  index = (index + (backwards ? n - 1 : 1)) % n;
+  FocusControl(order[index]);
+  return true;
+}
+
+bool TForm::RouteKeyDown(Word key, TShiftState shift, char ch) {
+  TWinControl* focused = activeControl_ && activeControl_->CanFocus() ? activeControl_ : nullptr;
+  if (focused && focused->OwnAccelerator(key, shift)) return false;
+  if (IsShortCut(key, shift)) return true;
+  const bool alt = shift.Contains(TShiftState::Alt) && !shift.Contains(TShiftState::Ctrl);
+  if (alt && std::isalnum(static_cast<unsigned char>(key))) return RouteAccessKey(static_cast<char>(key));
+  if (key == VK_TAB && !shift.Contains(TShiftState::Alt) && !shift.Contains(TShiftState::Ctrl))
+    return MoveFocus(shift.Contains(TShiftState::Shift));
+  if (OfferDialogKey(key, shift)) return true;
+  Word k = key;
+  TWinControl* target = focused ? focused : this;
+  if (target->KeyDown(k, shift)) return true;
+  if (ch == 0 || shift.Contains(TShiftState::Alt) || shift.Contains(TShiftState::Ctrl)) return false;
+  return target->KeyPress(ch);
+}
+
+bool TForm::KeyPress(char /*ch*/) { return false; }

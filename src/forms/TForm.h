@@ -1,0 +1,102 @@
+#pragma once
+// A top-level window: creation, showing, activation, closing, modal display,
+// the key routing of its controls, and the outer/client geometry.
+#include "forms/TCanvas.h"
+#include "forms/TWinControl.h"
+#include "platform/FrameMetrics.h"
+
+class TMainMenu;
+
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+using TBorderStyle = platform::BorderStyle;
+constexpr TBorderStyle bsSizeable = platform::BorderStyle::Sizeable;
+constexpr TBorderStyle bsSingle = platform::BorderStyle::Single;
+
+class TForm : public TWinControl {
+ public:
+  explicit TForm(TComponent* owner);
+  ~TForm() override;
+
+  TForm* ParentForm() const override { return const_cast<TForm*>(this); }
+
+  // Design data: shown at the end of its creation when designed visible.
+  void SetDesignVisible(bool visible) { designVisible_ = visible; }
+  void SetBorderStyle(TBorderStyle style);
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  // No system menu, minimise, maximise or close box.
+  void SetNoBorderIcons();
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+  void MenuChanged();
+
+  int ClientWidth() const { return Width() - Frame().Horizontal(); }
+  int ClientHeight() const { return Height() - Frame().Vertical(); }
+  void SetClientWidth(int width) { SetWidth(width + Frame().Horizontal()); }
+  void SetClientHeight(int height) { SetHeight(height + Frame().Vertical()); }
+  platform::Rect DisplayRect() const override { return {0, 0, ClientWidth(), ClientHeight()}; }
+
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  bool DoubleBuffered() const { return doubleBuffered_; }
+  void SetDoubleBuffered(bool on) { doubleBuffered_ = on; }
+  TWindowState WindowState() const { return windowState_; }
+  void SetWindowState(TWindowState state);
+
+  TWinControl* ActiveControl() const { return activeControl_; }
+  void FocusControl(TWinControl* control);
+  void NoteFocus(TWinControl* control);
+
+  void Show();
+  void Hide();
+  void Close();
+  int ShowModal();
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+  void Repaint();
+  TCanvas* Canvas() { return &canvas_; }
+
+  // Called by the application once the form description is built.
+  void AfterConstruction();
+  // The application's focused window changed to this one.
+  void Activated();
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnResize;
+  TNotifyEvent OnPaint;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+  // The window's key routing; true when the key was used up.
+  bool RouteKeyDown(Word key, TShiftState shift, char ch);
+  bool IsShortCut(Word key, TShiftState shift);
+
+ protected:
+  platform::PeerKind PeerType() const override { return platform::PeerKind::Form; }
+  void ApplyToPeer() override;
+  bool HandlePeerEvent(const platform::PeerEvent& event) override;
+  void BoundsChanged() override;
+  bool KeyPress(char ch) override;
+
+ private:
+  platform::Insets Frame() const;
+  bool CloseQuery();
+  void CloseModal();
+  bool RouteAccessKey(char ch);
+  bool OfferDialogKey(Word key, TShiftState shift);
+  bool MoveFocus(bool backwards);
+  void PaintClientArea(platform::ICanvas* screen);
+
+  bool designVisible_ = false;
+  TBorderStyle borderStyle_ = bsSizeable;
+  bool closeBox_ = true;
+  TMainMenu* menu_ = nullptr;
+  TColor color_ = clBtnFace;
+  bool doubleBuffered_ = false;
+  TWindowState windowState_ = wsNormal;
+  TWinControl* activeControl_ = nullptr;
+  int modalResult_ = mrNone;
+  bool modal_ = false;
+  platform::Rect lastSize_;
+  TCanvas canvas_;
+};

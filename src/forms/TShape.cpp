@@ -1,0 +1,24 @@
+#include "forms/TShape.h"
+
+void TShape::TShapeBrush::SetColor(TColor color) {
+  if (color == color_) return;
+  color_ = color;
+  shape_.Changed();
+}
+
+void TShape::SetShape(TShapeType shape) {
+  if (shape == shape_) return;
+  shape_ = shape;
+  Changed();
+}
+
+void TShape::Changed() {
+  if (Peer())
+    Peer()->SetShape(shape_ == stCircle ? platform::ShapeKind::Circle : platform::ShapeKind::Rectangle,
+                     brush_.Color(), PenColor());
+}
+
+void TShape::ApplyToPeer() {
+  TControl::ApplyToPeer();
+  Changed();
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The status bar: panels side by side, or one simple text in simple mode.
+#include <vector>
+
+#include "forms/TWinControl.h"
+
+class TStatusBar;
+
+class TStatusPanel {
+ public:
+  TStatusPanel(TStatusBar& bar, int index, int width) : bar_(&bar), index_(index), width_(width) {}
+  const AnsiString& Text() const { return text_; }
+  // Reaches the bar only when it differs.
+  void SetText(const AnsiString& text);
+  int Width() const { return width_; }
+
+ private:
+  TStatusBar* bar_;
+  int index_;
+  int width_;
+  AnsiString text_;
+};
+
+class TStatusBar : public TWinControl {
+ public:
+  explicit TStatusBar(TComponent* owner);
+
+  void AddPanel(int width);
+  int PanelCount() const { return static_cast<int>(panels_.size()); }
+  TStatusPanel& Panels(int index) { return panels_[index]; }
+  bool SimplePanel() const { return simplePanel_; }
+  const AnsiString& SimpleText() const { return simpleText_; }
+  void SetSimpleText(const AnsiString& text);
+
+ protected:
+  platform::PeerKind PeerType() const override { return platform::PeerKind::StatusBar; }
+  void ApplyToPeer() override;
+
+ private:
+  std::vector<TStatusPanel> panels_;
+  bool simplePanel_ = false;
+  AnsiString simpleText_;
+};

@@ -1,0 +1,69 @@
+#include "forms/TWebBrowser.h"
+
+#include "forms/TApplication.h"
+#include "rtl/CodePage.h"
+#include "rtl/Exceptions.h"
+#include "rtl/HResult.h"
+
+namespace {
+
+void OleCheck(const platform::EngineResult& result) {
+  if (result.Failed()) throw EOleException(result.code, WideToAnsi(result.description));
+}
+
+}  // namespace
+
+TWebBrowser::TWebBrowser(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
+
+TWebBrowser::~TWebBrowser() {
+  if (engine_) engine_->SetEngineListener(nullptr);
+}
+
+std::unique_ptr<platform::IControlPeer> TWebBrowser::MakePeer(platform::IControlPeer* parentPeer) {
+  std::unique_ptr<platform::IControlPeer> view = Application->WindowSystem().CreateWebView(parentPeer, *this);
+  engine_ = view->Engine();
+  engine_->SetEngineListener(this);
+  return view;
+}
+
+platform::IWebEngine& TWebBrowser::Engine() const {
+  if (!engine_) throw EOleException(hresult::Unexpected, "");
+  return *engine_;
+}
+
+void TWebBrowser::Navigate(const WideString& url) { OleCheck(Engine().Navigate(url)); }
+void TWebBrowser::GoBack() { OleCheck(Engine().GoBack()); }
+void TWebBrowser::GoForward() { OleCheck(Engine().GoForward()); }
+void TWebBrowser::GoHome() { OleCheck(Engine().GoHome()); }
+void TWebBrowser::GoSearch() { OleCheck(Engine().GoSearch()); }
+void TWebBrowser::Refresh() { OleCheck(Engine().Refresh()); }
+void TWebBrowser::Stop() { OleCheck(Engine().Stop()); }
+void TWebBrowser::ExecWB(int command, int option) { OleCheck(Engine().ExecWB(command, option)); }
+
+WideString TWebBrowser::LocationURL() {
+  WideString url;
+  OleCheck(Engine().LocationURL(url));
+  return url;
+}
+
+bool TWebBrowser::OwnAccelerator(Word key, TShiftState shift) {
+  return engine_ && engine_->HandlesAccelerator(key, shift);
+}
+
+void TWebBrowser::EngineDownloadBegin() {
+  Application->Dispatch([this] {
+    if (OnDownloadBegin) OnDownloadBegin(this);
+  });
+}
+
+void TWebBrowser::EngineDownloadComplete() {
+  Application->Dispatch([this] {
+    if (OnDownloadComplete) OnDownloadComplete(this);
+  });
+}
+
+void TWebBrowser::EngineTitleChange(const WideString& title) {
+  Application->Dispatch([&] {
+    if (OnTitleChange) OnTitleChange(this, title);
+  });
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The web control: the engine's operations, each checked for failure, and its
+// three events delivered through the application's dispatch.
+#include "forms/TWinControl.h"
+#include "platform/WebEngine.h"
+
+using TTitleChangeEvent = std::function<void(TObject* ASender, const WideString& Text)>;
+
+constexpr int OLECMDID_PRINT = 6;
+constexpr int OLECMDEXECOPT_DONTPROMPTUSER = 2;
+
+class TWebBrowser : public TWinControl, private platform::IWebEngineListener {
+ public:
+  explicit TWebBrowser(TComponent* owner);
+  ~TWebBrowser() override;
+
+  // Each raises EOleException when the engine reports a failure.
+  void Navigate(const WideString& url);
+  void GoBack();
+  void GoForward();
+  void GoHome();
+  void GoSearch();
+  void Refresh();
+  void Stop();
+  void ExecWB(int command, int option);
+  WideString LocationURL();
+
+  TNotifyEvent OnDownloadBegin;
+  TNotifyEvent OnDownloadComplete;
+  TTitleChangeEvent OnTitleChange;
+
+  bool OwnAccelerator(Word key, TShiftState shift) override;
+
+ protected:
+  platform::PeerKind PeerType() const override { return platform::PeerKind::WebView; }
+  std::unique_ptr<platform::IControlPeer> MakePeer(platform::IControlPeer* parentPeer) override;
+
+ private:
+  platform::IWebEngine& Engine() const;
+  void EngineDownloadBegin() override;
+  void EngineDownloadComplete() override;
+  void EngineTitleChange(const WideString& title) override;
+
+  platform::IWebEngine* engine_ = nullptr;
+};

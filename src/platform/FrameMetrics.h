@@ -1,0 +1,26 @@
+#pragma once
+// The fixed frame of a window: how far the client area lies inside the outer
+// bounds. Both window systems use these numbers, so layouts match everywhere.
+#include "platform/ControlPeer.h"
+
+namespace platform {
+
+struct Insets {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  int Horizontal() const { return left + right; }
+  int Vertical() const { return top + bottom; }
+};
+
+constexpr int kCaptionHeight = 26;
+constexpr int kMenuBarHeight = 20;
+
+inline Insets FrameInsets(BorderStyle border, bool hasMenu) {
+  const int edge = border == BorderStyle::Sizeable ? 4 : border == BorderStyle::Single ? 3 : 0;
+  const int caption = border == BorderStyle::None ? 0 : kCaptionHeight;
+  return {edge, edge + caption + (hasMenu ? kMenuBarHeight : 0), edge, edge};
+}
+
+}  // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace platform {
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const Rect&) const = default;
+};
+
+}  // namespace platform

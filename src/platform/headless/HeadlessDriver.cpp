@@ -1,0 +1,131 @@
+#include "platform/headless/HeadlessDriver.h"
+
+#include <stdexcept>
+
+namespace platform::headless {
+
+namespace {
+
+// The character a key types, if any.
+char CharOf(Word key, TShiftState shift) {
+  switch (key) {
+    case VK_RETURN: return '\r';
+    case VK_ESCAPE: return '\x1b';
+    case VK_BACK: return '\b';
+    case VK_SPACE: return ' ';
+    default: break;
+  }
+  if (key >= 'A' && key <= 'Z') return static_cast<char>(shift.Contains(TShiftState::Shift) ? key : key + 32);
+  if (key >= '0' && key <= '9') return static_cast<char>(key);
+  return 0;
+}
+
+int FindCaption(const std::vector<MenuEntry>& entries, const std::string& caption) {
+  for (size_t i = 0; i < entries.size(); ++i)
+    if (entries[i].caption == caption) return static_cast<int>(i);
+  throw std::invalid_argument("no menu entry " + caption);
+}
+
+}  // namespace
+
+bool HeadlessDriver::Send(IControlPeer* peer, PeerEvent event) {
+  const bool used = Peer(peer).Report(event);
+  system_.ProcessMessages();
+  return used;
+}
+
+bool HeadlessDriver::PressKey(Word key, TShiftState shift, bool repeat) {
+  return PressKeyChar(key, shift, repeat, CharOf(key, shift));
+}
+
+bool HeadlessDriver::PressKeyChar(Word key, TShiftState shift, bool repeat, char ch) {
+  HeadlessPeer* window = system_.ActiveWindow();
+  if (!window || !window->enabled) return false;
+  PeerEvent down{PeerEventKind::KeyDown};
+  down.key = key;
+  down.shift = shift;
+  down.repeat = repeat;
+  down.ch = ch;
+  if (Send(window, down)) return true;
+  if (HeadlessPeer* focused = system_.FocusedPeer(); focused && !shift.Contains(TShiftState::Ctrl) &&
+                                                     !shift.Contains(TShiftState::Alt))
+    focused->DefaultKey(key, ch);
+  system_.ProcessMessages();
+  return false;
+}
+
+void HeadlessDriver::Type(const std::string& text) {
+  for (char c : text) {
+    const bool upper = c >= 'A' && c <= 'Z';
+    const Word key = (c >= 'a' && c <= 'z') ? static_cast<Word>(c - 32)
+                     : (upper || (c >= '0' && c <= '9') || c == ' ') ? static_cast<Word>(c)
+                                                                      : 0;
+    PressKeyChar(key, upper ? TShiftState(TShiftState::Shift) : TShiftState(), false, c);
+  }
+}
+
+void HeadlessDriver::Click(IControlPeer* peer) {
+  HeadlessPeer& p = Peer(peer);
+  if (!p.Showing() || !p.enabled || !p.Window()->enabled) throw std::logic_error("clicked a control a person cannot reach");
+  Send(peer, PeerEvent{PeerEventKind::Click});
+}
+
+void HeadlessDriver::Hover(IControlPeer* peer, bool inside) {
+  Send(peer, PeerEvent{inside ? PeerEventKind::MouseEnter : PeerEventKind::MouseLeave});
+}
+
+void HeadlessDriver::Focus(IControlPeer* peer) {
+  Peer(peer).SetFocus();
+  Send(peer, PeerEvent{PeerEventKind::FocusIn});
+}
+
+void HeadlessDriver::Tick(IControlPeer* list, int index, bool checked) {
+  PeerEvent e{PeerEventKind::ItemChecked};
+  e.index = index;
+  e.checked = checked;
+  Peer(list).checked.at(index) = checked;
+  Send(list, e);
+}
+
+void HeadlessDriver::Select(IControlPeer* list, int index) {
+  PeerEvent e{PeerEventKind::ItemSelected};
+  e.index = index;
+  Peer(list).itemIndex = index;
+  Send(list, e);
+}
+
+void HeadlessDriver::SetDropDown(IControlPeer* combo, bool open) {
+  PeerEvent e{PeerEventKind::DropDown};
+  e.checked = open;
+  Peer(combo).droppedDown = open;
+  Send(combo, e);
+}
+
+void HeadlessDriver::ChooseMenu(IControlPeer* window, std::initializer_list<std::string> captions) {
+  const std::vector<MenuEntry>* entries = &Peer(window).menu;
+  const MenuEntry* entry = nullptr;
+  for (const std::string& caption : captions) {
+    entry = &(*entries)[FindCaption(*entries, caption)];
+    entries = &entry->children;
+  }
+  if (!entry) return;
+  PeerEvent e{PeerEventKind::MenuCommand};
+  e.index = entry->commandId;
+  Send(window, e);
+}
+
+void HeadlessDriver::CloseWindow(IControlPeer* window) { Send(window, PeerEvent{PeerEventKind::CloseRequest}); }
+
+void HeadlessDriver::ActivateWindow(IControlPeer* window) {
+  system_.NoteFocus(&Peer(window));
+  Send(window, PeerEvent{PeerEventKind::Activate});
+}
+
+void HeadlessDriver::MoveResize(IControlPeer* window, const Rect& bounds) {
+  Peer(window).SetBounds(bounds);
+  PeerEvent e{PeerEventKind::Resized};
+  e.bounds = bounds;
+  Send(window, e);
+}
+
+}  // namespace platform::headless

@@ -1,0 +1,146 @@
+#include "platform/headless/HeadlessPeer.h"
+
+#include <algorithm>
+
+#include "platform/FrameMetrics.h"
+#include "platform/headless/HeadlessWindowSystem.h"
+#include "platform/headless/PixelCanvas.h"
+
+namespace platform::headless {
+
+HeadlessPeer::HeadlessPeer(HeadlessWindowSystem& system, PeerKind k, HeadlessPeer* p, IPeerListener& listener)
+    : kind(k), parent(p), system_(system), listener_(listener) {
+  system_.Register(this);
+}
+
+HeadlessPeer::~HeadlessPeer() { system_.Unregister(this); }
+
+HeadlessPeer* HeadlessPeer::Window() {
+  HeadlessPeer* p = this;
+  while (p->parent) p = p->parent;
+  return p;
+}
+
+bool HeadlessPeer::Showing() const {
+  for (const HeadlessPeer* p = this; p; p = p->parent)
+    if (!p->visible) return false;
+  return true;
+}
+
+Rect HeadlessPeer::ClientRect() const {
+  if (kind != PeerKind::Form) return {0, 0, bounds.width, bounds.height};
+  const Insets frame = FrameInsets(border, !menu.empty());
+  return {0, 0, std::max(0, bounds.width - frame.Horizontal()), std::max(0, bounds.height - frame.Vertical())};
+}
+
+Color HeadlessPeer::PixelAt(int x, int y) const {
+  return pixels.at(static_cast<size_t>(y) * ClientRect().width + x);
+}
+
+void HeadlessPeer::SetFocus() { system_.NoteFocus(this); }
+
+// Like a desktop, the system repaints a whole window when it appears or
+// changes size; the paint comes later, from the message loop.
+void HeadlessPeer::SetBounds(const Rect& r) {
+  const bool resized = r.width != bounds.width || r.height != bounds.height;
+  bounds = r;
+  if (resized) Invalidate();
+}
+
+void HeadlessPeer::SetVisible(bool v) {
+  if (v && !visible) Invalidate();
+  visible = v;
+}
+
+void HeadlessPeer::Invalidate() {
+  if (kind == PeerKind::Form) system_.InvalidateWindow(this);
+}
+
+void HeadlessPeer::SetBorder(BorderStyle b, bool close) {
+  border = b;
+  closeBox = close;
+}
+
+void HeadlessPeer::Repaint() {
+  if (kind != PeerKind::Form) return;
+  const Rect client = ClientRect();
+  PixelCanvas screen(pixels, offscreen_, client.width, client.height);
+  PeerEvent paint{PeerEventKind::Paint};
+  paint.canvas = &screen;
+  Report(paint);
+  ++paintCount;
+}
+
+void HeadlessPeer::SetText(const std::string& t) {
+  text = t;
+  selStart = static_cast<int>(text.size());
+  selLength = 0;
+}
+
+void HeadlessPeer::SetSelection(int start, int length) {
+  selStart = start;
+  selLength = length;
+}
+
+void HeadlessPeer::SetItems(const std::vector<std::string>& all) {
+  items = all;
+  checked.assign(all.size(), false);
+  ++itemRedraws;
+}
+
+void HeadlessPeer::InsertItem(int index, const std::string& s) {
+  items.insert(items.begin() + index, s);
+  checked.insert(checked.begin() + index, false);
+}
+
+void HeadlessPeer::DeleteItem(int index) {
+  items.erase(items.begin() + index);
+  checked.erase(checked.begin() + index);
+}
+
+void HeadlessPeer::SetPanels(const std::vector<int>& widths) {
+  panelWidths = widths;
+  panelTexts.resize(widths.size());
+}
+
+void HeadlessPeer::SetShape(ShapeKind k, Color b, Color p) {
+  shape = k;
+  brush = b;
+  pen = p;
+}
+
+void HeadlessPeer::DefaultKey(Word key, char ch) {
+  if (kind != PeerKind::Edit && kind != PeerKind::ComboBox) return;
+  const int length = static_cast<int>(text.size());
+  const int start = std::clamp(selStart, 0, length);
+  const int end = std::clamp(selStart + selLength, start, length);
+  std::string rest = text;
+  switch (key) {
+    case VK_BACK:
+      if (end > start) return EditText(rest.erase(start, end - start), start);
+      if (start > 0) EditText(rest.erase(start - 1, 1), start - 1);
+      return;
+    case VK_DELETE:
+      if (end > start) return EditText(rest.erase(start, end - start), start);
+      if (start < length) EditText(rest.erase(start, 1), start);
+      return;
+    case VK_LEFT: return SetSelection(std::max(0, start - 1), 0);
+    case VK_RIGHT: return SetSelection(std::min(length, end + (end == start ? 1 : 0)), 0);
+    case VK_HOME: return SetSelection(0, 0);
+    case VK_END: return SetSelection(length, 0);
+    default:
+      if (static_cast<unsigned char>(ch) >= ' ') EditText(rest.replace(start, end - start, 1, ch), start + 1);
+  }
+}
+
+void HeadlessPeer::EditText(std::string newText, int caret) {
+  text = std::move(newText);
+  selStart = caret;
+  selLength = 0;
+  PeerEvent changed{PeerEventKind::TextChanged};
+  changed.text = text;
+  changed.selStart = selStart;
+  Report(changed);
+}
+
+}  // namespace platform::headless

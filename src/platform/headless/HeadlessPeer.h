@@ -1,0 +1,116 @@
+#pragma once
+// A peer of the headless window system: plain fields holding what a person
+// would see, plus a pixel buffer for windows. Tests read the fields; the
+// driver feeds input to the listener.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/ControlPeer.h"
+#include "platform/PeerEvent.h"
+
+namespace platform::headless {
+
+class HeadlessWindowSystem;
+
+class HeadlessPeer : public IControlPeer {
+ public:
+  HeadlessPeer(HeadlessWindowSystem& system, PeerKind kind, HeadlessPeer* parent, IPeerListener& listener);
+  ~HeadlessPeer() override;
+
+  // what the peer shows
+  PeerKind kind;
+  HeadlessPeer* parent;
+  Rect bounds;
+  bool visible = true;
+  bool enabled = true;
+  std::string caption;
+  std::string hint;
+  std::string picture;
+  FontSpec font;
+  Color color = 0;
+  Cursor cursor = Cursor::Default;
+  BorderStyle border = BorderStyle::Sizeable;
+  bool closeBox = true;
+  std::vector<MenuEntry> menu;
+  int openMenu = -1;
+  WindowState windowState = WindowState::Normal;
+  bool modal = false;
+  std::string text;
+  int selStart = 0;
+  int selLength = 0;
+  bool droppedDown = false;
+  int dropDownCount = 0;
+  std::vector<std::string> items;
+  std::vector<bool> checked;
+  int itemIndex = -1;
+  int itemRedraws = 0;        // whole-list redraws
+  int refuseItemsFrom = -1;   // test knob: the list refuses entries beyond this count
+  std::vector<int> panelWidths;
+  std::vector<std::string> panelTexts;
+  std::string simpleText;
+  ShapeKind shape = ShapeKind::Rectangle;
+  Color brush = 0xFFFFFF;
+  Color pen = 0;
+  std::vector<std::string> tabs;
+  // A window's client area as last painted, row by row, 0x00BBGGRR.
+  std::vector<Color> pixels;
+  int paintCount = 0;
+
+  IPeerListener& Listener() { return listener_; }
+  // Hands an event to the class library, as the native control would.
+  bool Report(const PeerEvent& event) { return listener_.OnPeerEvent(event); }
+  // The form this peer stands in (itself for a form).
+  HeadlessPeer* Window();
+  // Shown with all its parents.
+  bool Showing() const;
+  Rect ClientRect() const;
+  Color PixelAt(int x, int y) const;
+  // The native handling of a key the class library left alone.
+  void DefaultKey(Word key, char ch);
+
+  void SetBounds(const Rect& r) override;
+  void SetVisible(bool v) override;
+  void SetEnabled(bool e) override { enabled = e; }
+  void SetFocus() override;
+  void SetCaption(const std::string& c) override { caption = c; }
+  void SetHint(const std::string& h) override { hint = h; }
+  void SetPicture(const std::string& p) override { picture = p; }
+  void SetFont(const FontSpec& f) override { font = f; }
+  void SetColor(Color c) override { color = c; }
+  void SetCursor(Cursor c) override { cursor = c; }
+  void SetBorder(BorderStyle b, bool close) override;
+  void SetMenu(const std::vector<MenuEntry>& entries, const std::vector<std::string>&) override { menu = entries; }
+  void OpenMenu(int index) override { openMenu = index; }
+  void SetWindowState(WindowState s) override { windowState = s; }
+  void Repaint() override;
+  void Invalidate() override;
+  void BeginModal() override { modal = true; }
+  void EndModal() override { modal = false; }
+  void SetText(const std::string& t) override;
+  void SetSelection(int start, int length) override;
+  void SetDroppedDown(bool d) override { droppedDown = d; }
+  void SetDropDownCount(int n) override { dropDownCount = n; }
+  void SetItems(const std::vector<std::string>& all) override;
+  void InsertItem(int index, const std::string& s) override;
+  void DeleteItem(int index) override;
+  void SetItemChecked(int index, bool c) override { checked.at(index) = c; }
+  void SetItemIndex(int index) override { itemIndex = index; }
+  bool CanAddItem(int count) override { return refuseItemsFrom < 0 || count < refuseItemsFrom; }
+  void SetPanels(const std::vector<int>& widths) override;
+  void SetPanelText(int index, const std::string& t) override { panelTexts.at(index) = t; }
+  void SetSimpleText(const std::string& t) override { simpleText = t; }
+  void SetShape(ShapeKind k, Color b, Color p) override;
+  void SetTabs(const std::vector<std::string>& t) override { tabs = t; }
+
+ protected:
+  HeadlessWindowSystem& system_;
+
+ private:
+  void EditText(std::string newText, int caret);
+
+  IPeerListener& listener_;
+  std::vector<Color> offscreen_;  // a form's buffer for double-buffered paints
+};
+
+}  // namespace platform::headless

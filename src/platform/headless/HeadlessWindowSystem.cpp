@@ -1,0 +1,115 @@
+#include "platform/headless/HeadlessWindowSystem.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/headless/ScriptedWebView.h"
+
+namespace platform::headless {
+
+std::unique_ptr<IControlPeer> HeadlessWindowSystem::CreatePeer(PeerKind kind, IControlPeer* parent,
+                                                               IPeerListener& listener) {
+  return std::make_unique<HeadlessPeer>(*this, kind, static_cast<HeadlessPeer*>(parent), listener);
+}
+
+std::unique_ptr<IControlPeer> HeadlessWindowSystem::CreateWebView(IControlPeer* parent, IPeerListener& listener) {
+  return std::make_unique<ScriptedWebView>(*this, static_cast<HeadlessPeer*>(parent), listener);
+}
+
+void HeadlessWindowSystem::Unregister(HeadlessPeer* peer) {
+  std::erase(peers_, peer);
+  std::erase(invalidWindows_, peer);
+  if (focusedPeer_ == peer) focusedPeer_ = nullptr;
+  if (activeWindow_ == peer) activeWindow_ = nullptr;
+}
+
+void HeadlessWindowSystem::NoteFocus(HeadlessPeer* peer) {
+  activeWindow_ = peer->Window();
+  if (peer != activeWindow_)
+    focusedPeer_ = peer;
+  else if (focusedPeer_ && focusedPeer_->Window() != activeWindow_)
+    focusedPeer_ = nullptr;
+}
+
+void HeadlessWindowSystem::InvalidateWindow(HeadlessPeer* window) {
+  if (std::ranges::find(invalidWindows_, window) != invalidWindows_.end()) return;
+  if (invalidWindows_.empty()) Post([this] { PaintInvalidWindows(); });
+  invalidWindows_.push_back(window);
+}
+
+void HeadlessWindowSystem::PaintInvalidWindows() {
+  const std::vector<HeadlessPeer*> windows = std::exchange(invalidWindows_, {});
+  for (HeadlessPeer* window : windows)
+    // A paint may destroy a window further down the list.
+    if (std::ranges::find(peers_, window) != peers_.end() && window->Showing()) window->Repaint();
+}
+
+void HeadlessWindowSystem::Post(std::function<void()> work) { posted_.push_back(std::move(work)); }
+
+void HeadlessWindowSystem::ProcessMessages() {
+  while (!posted_.empty()) {
+    auto work = std::move(posted_.front());
+    posted_.pop_front();
+    work();
+  }
+}
+
+// Handles one posted message, or else one step of the user's; false when
+// there is nothing left to do.
+bool HeadlessWindowSystem::RunNext(const std::function<bool()>& done) {
+  if (!posted_.empty()) {
+    auto work = std::move(posted_.front());
+    posted_.pop_front();
+    work();
+    return true;
+  }
+  if (done() || scripts_.empty()) return false;
+  auto step = std::move(scripts_.front());
+  scripts_.pop_front();
+  step();
+  return true;
+}
+
+void HeadlessWindowSystem::RunLoop(const std::function<bool()>& done) {
+  ++loopDepth_;
+  struct Leave {
+    int& depth;
+    ~Leave() { --depth; }
+  } leave{loopDepth_};
+  while (!done()) {
+    if (RunNext(done)) continue;
+    if (done()) break;
+    if (loopDepth_ > 1) throw LoopStarved{};
+    break;
+  }
+}
+
+int HeadlessWindowSystem::StartTimer(int intervalMs, std::function<void()> tick) {
+  if (!timersAvailable_) return 0;
+  const int id = nextTimerId_++;
+  timers_[id] = Timer{intervalMs, now_ + intervalMs, std::move(tick)};
+  return id;
+}
+
+void HeadlessWindowSystem::StopTimer(int id) { timers_.erase(id); }
+
+void HeadlessWindowSystem::AdvanceTime(int ms) {
+  const long long end = now_ + ms;
+  for (;;) {
+    auto next = std::min_element(timers_.begin(), timers_.end(),
+                                 [](const auto& a, const auto& b) { return a.second.due < b.second.due; });
+    if (next == timers_.end() || next->second.due > end) break;
+    now_ = next->second.due;
+    next->second.due += next->second.interval;
+    auto tick = next->second.tick;
+    tick();
+    ProcessMessages();
+  }
+  now_ = end;
+}
+
+void HeadlessWindowSystem::ShowErrorBox(const std::string& text, const std::string& caption) {
+  messageBoxes_.push_back({text, caption});
+}
+
+}  // namespace platform::headless

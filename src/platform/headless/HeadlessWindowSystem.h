@@ -1,0 +1,97 @@
+#pragma once
+// A window system in memory, for tests: peers are plain records, time moves
+// only when the test says so, and the message loop runs the test's scripts
+// whenever it would wait for the user.
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/WindowSystem.h"
+#include "platform/headless/HeadlessPeer.h"
+#include "platform/headless/ScriptedClock.h"
+
+namespace platform::headless {
+
+// A loop inside a modal window waited for input that the test never queued.
+struct LoopStarved {
+  std::string what = "a modal loop is waiting for input the test did not queue";
+};
+
+class HeadlessWindowSystem : public IWindowSystem {
+ public:
+  struct MessageBox {
+    std::string text;
+    std::string caption;
+  };
+
+  std::unique_ptr<IControlPeer> CreatePeer(PeerKind kind, IControlPeer* parent, IPeerListener& listener) override;
+  std::unique_ptr<IControlPeer> CreateWebView(IControlPeer* parent, IPeerListener& listener) override;
+  void RunLoop(const std::function<bool()>& done) override;
+  void ProcessMessages() override;
+  void Post(std::function<void()> work) override;
+  int StartTimer(int intervalMs, std::function<void()> tick) override;
+  void StopTimer(int id) override;
+  Rect WorkArea() override { return workArea_; }
+  StartShowState StartShow() override { return startShow_; }
+  void MinimizeApplication() override { applicationMinimized_ = true; }
+  void ShowErrorBox(const std::string& text, const std::string& caption) override;
+  ScriptedClock& Clock() override { return clock_; }
+
+  // what a test sets up
+  void SetWorkArea(const Rect& area) { workArea_ = area; }
+  void SetStartShow(StartShowState state) { startShow_ = state; }
+  void SetTimersAvailable(bool available) { timersAvailable_ = available; }
+  // A step of the user's, run when a message loop waits for input. The
+  // outermost loop ends when no step is left.
+  void QueueScript(std::function<void()> step) { scripts_.push_back(std::move(step)); }
+  // Moves the clock on, firing due timers in order.
+  void AdvanceTime(int ms);
+
+  // what a test reads
+  const std::vector<MessageBox>& MessageBoxes() const { return messageBoxes_; }
+  bool ApplicationMinimized() const { return applicationMinimized_; }
+  HeadlessPeer* ActiveWindow() const { return activeWindow_; }
+  HeadlessPeer* FocusedPeer() const { return focusedPeer_; }
+  const std::vector<HeadlessPeer*>& Peers() const { return peers_; }
+  long long Now() const { return now_; }
+  int LoopDepth() const { return loopDepth_; }
+
+  // peers tell the system
+  void Register(HeadlessPeer* peer) { peers_.push_back(peer); }
+  void Unregister(HeadlessPeer* peer);
+  void NoteFocus(HeadlessPeer* peer);
+  // Queues a paint of the whole window, run from the message loop if the
+  // window is showing by then.
+  void InvalidateWindow(HeadlessPeer* window);
+
+ private:
+  struct Timer {
+    int interval;
+    long long due;
+    std::function<void()> tick;
+  };
+
+  bool RunNext(const std::function<bool()>& done);
+  void PaintInvalidWindows();
+
+  Rect workArea_{0, 0, 1600, 1000};
+  StartShowState startShow_ = StartShowState::Normal;
+  bool timersAvailable_ = true;
+  bool applicationMinimized_ = false;
+  std::deque<std::function<void()>> posted_;
+  std::deque<std::function<void()>> scripts_;
+  std::map<int, Timer> timers_;
+  int nextTimerId_ = 1;
+  long long now_ = 0;
+  int loopDepth_ = 0;
+  std::vector<MessageBox> messageBoxes_;
+  std::vector<HeadlessPeer*> peers_;
+  std::vector<HeadlessPeer*> invalidWindows_;
+  HeadlessPeer* activeWindow_ = nullptr;
+  HeadlessPeer* focusedPeer_ = nullptr;
+  ScriptedClock clock_;
+};
+
+}  // namespace platform::headless
