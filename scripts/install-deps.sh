@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libgtk-3-dev libwebkit2gtk-4.1-dev
   xvfb xauth xdotool x11-utils imagemagick python3 dbus-x11
+  librsvg2-common adwaita-icon-theme at-spi2-core python3-pyatspi
 )
 
 missing=()

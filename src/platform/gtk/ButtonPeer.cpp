@@ -1,0 +1,49 @@
+#include "platform/gtk/ButtonPeer.h"
+
+#include "platform/gtk/AccessKeyText.h"
+#include "platform/gtk/GtkWindowSystem.h"
+
+namespace platform::gtk {
+
+namespace {
+
+constexpr int kButtonPictureSize = 16;
+constexpr int kToolPictureSize = 20;
+
+}  // namespace
+
+ButtonPeer::ButtonPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener, bool speedButton)
+    : GtkPeer(system, parent, listener), speedButton_(speedButton) {
+  GtkWidget* button = gtk_button_new();
+  GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 4);
+  gtk_widget_set_halign(box, GTK_ALIGN_CENTER);
+  image_ = gtk_image_new();
+  label_ = gtk_label_new("");
+  gtk_box_pack_start(GTK_BOX(box), image_, FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(box), label_, FALSE, FALSE, 0);
+  gtk_container_add(GTK_CONTAINER(button), box);
+  gtk_widget_show_all(box);
+  gtk_widget_hide(label_);
+  gtk_style_context_add_class(gtk_widget_get_style_context(button), "kalnor-button");
+  if (speedButton_) {
+    gtk_button_set_relief(GTK_BUTTON(button), GTK_RELIEF_NONE);
+    gtk_widget_set_can_focus(button, FALSE);
+  }
+  Adopt(button);
+
+  g_signal_connect(button, "clicked", G_CALLBACK(OnClicked), this);
+}
+
+void ButtonPeer::SetCaption(const std::string& caption) {
+  AccessKeyText::Show(GTK_LABEL(label_), caption);
+  gtk_widget_set_visible(label_, !speedButton_ && !caption.empty());
+}
+
+void ButtonPeer::SetPicture(const std::string& name) {
+  const int size = speedButton_ ? kToolPictureSize : kButtonPictureSize;
+  gtk_image_set_from_pixbuf(GTK_IMAGE(image_), system_.Pictures().Get(name, size));
+}
+
+void ButtonPeer::OnClicked(GtkButton*, gpointer self) { static_cast<ButtonPeer*>(self)->Report(PeerEventKind::Click); }
+
+}  // namespace platform::gtk

@@ -1,0 +1,23 @@
+#pragma once
+// The web engine's own settings: home page, search page and printer, kept in
+// one key file beside the user's other configuration.
+#include <string>
+
+namespace platform::gtk {
+
+class EngineSettings {
+ public:
+  std::string homePage = "about:blank";
+  std::string searchPage = "https://search.seznam.cz/";
+  std::string printer;  // empty: the system's default printer
+
+  // $XDG_CONFIG_HOME/kalnor/engine.ini
+  static std::string DefaultFile();
+  // Reads the file; a missing file is written with the defaults first.
+  static EngineSettings Load(const std::string& file);
+
+ private:
+  void Save(const std::string& file) const;
+};
+
+}  // namespace platform::gtk

@@ -1,0 +1,68 @@
+#include "platform/gtk/EntryMirror.h"
+
+#include <algorithm>
+
+#include "platform/gtk/GtkPeer.h"
+
+namespace platform::gtk {
+
+EntryMirror::EntryMirror(GtkEntry* entry, std::function<bool(const PeerEvent&)> report)
+    : entry_(entry), report_(std::move(report)) {
+  g_object_ref(entry_);
+  g_signal_connect(entry_, "changed", G_CALLBACK(OnChanged), this);
+}
+
+EntryMirror::~EntryMirror() {
+  if (pending_) g_source_remove(pending_);
+  g_signal_handlers_disconnect_by_data(entry_, this);
+  g_object_unref(entry_);
+}
+
+std::string EntryMirror::Text() const { return FromGtk(gtk_entry_get_text(entry_)); }
+
+void EntryMirror::Quietly(const std::function<void()>& change) {
+  const bool was = updating_;
+  updating_ = true;
+  change();
+  updating_ = was;
+}
+
+void EntryMirror::SetText(const std::string& text) {
+  Quietly([&] {
+    gtk_entry_set_text(entry_, ToGtk(text).c_str());
+    gtk_editable_set_position(GTK_EDITABLE(entry_), -1);
+  });
+}
+
+void EntryMirror::SetSelection(int start, int length) {
+  Quietly([&] { gtk_editable_select_region(GTK_EDITABLE(entry_), start, start + length); });
+}
+
+void EntryMirror::OnChanged(GtkEditable*, gpointer self) {
+  auto* mirror = static_cast<EntryMirror*>(self);
+  if (mirror->updating_ || mirror->pending_) return;
+  // GTK places the caret only after the text changed; report once it settled,
+  // which is before the next input event is handled.
+  mirror->pending_ = g_idle_add_full(G_PRIORITY_HIGH, OnEditSettled, mirror, nullptr);
+}
+
+gboolean EntryMirror::OnEditSettled(gpointer self) {
+  auto* mirror = static_cast<EntryMirror*>(self);
+  mirror->pending_ = 0;
+  mirror->ReportEdit();
+  return G_SOURCE_REMOVE;
+}
+
+void EntryMirror::ReportEdit() {
+  int start = 0;
+  int end = 0;
+  if (!gtk_editable_get_selection_bounds(GTK_EDITABLE(entry_), &start, &end))
+    start = end = gtk_editable_get_position(GTK_EDITABLE(entry_));
+  PeerEvent changed{PeerEventKind::TextChanged};
+  changed.text = Text();
+  changed.selStart = std::min(start, end);
+  changed.selLength = std::abs(end - start);
+  report_(changed);
+}
+
+}  // namespace platform::gtk

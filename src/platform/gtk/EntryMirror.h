@@ -1,0 +1,38 @@
+#pragma once
+// Keeps a GtkEntry and the class library's text in step: the user's edits go
+// up as TextChanged, the class library's text and selection come down
+// without being reported back.
+#include <gtk/gtk.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/PeerEvent.h"
+
+namespace platform::gtk {
+
+class EntryMirror {
+ public:
+  EntryMirror(GtkEntry* entry, std::function<bool(const PeerEvent&)> report);
+  ~EntryMirror();
+  EntryMirror(const EntryMirror&) = delete;
+  EntryMirror& operator=(const EntryMirror&) = delete;
+
+  void SetText(const std::string& text);
+  void SetSelection(int start, int length);
+  std::string Text() const;
+  // Runs a change of the entry that is not the user's.
+  void Quietly(const std::function<void()>& change);
+
+ private:
+  void ReportEdit();
+  static void OnChanged(GtkEditable* editable, gpointer self);
+  static gboolean OnEditSettled(gpointer self);
+
+  GtkEntry* entry_;
+  std::function<bool(const PeerEvent&)> report_;
+  bool updating_ = false;
+  guint pending_ = 0;
+};
+
+}  // namespace platform::gtk

@@ -1,0 +1,63 @@
+#include "platform/gtk/GtkPeer.h"
+
+#include <algorithm>
+
+#include "rtl/CodePage.h"
+
+namespace platform::gtk {
+
+std::string ToGtk(const std::string& ansi) { return AnsiToUtf8(ansi); }
+
+std::string FromGtk(const char* utf8) { return utf8 ? Utf8ToAnsi(utf8) : std::string(); }
+
+GtkPeer::GtkPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
+    : system_(system), parent_(parent), listener_(listener) {}
+
+GtkPeer::~GtkPeer() {
+  if (!widget_) return;
+  // Our handlers go first: destroying the widget must not report anything.
+  g_signal_handlers_disconnect_by_data(widget_, this);
+  if (focusWidget_ && focusWidget_ != widget_) g_signal_handlers_disconnect_by_data(focusWidget_, this);
+  gtk_widget_destroy(widget_);
+  g_object_unref(widget_);
+}
+
+void GtkPeer::Adopt(GtkWidget* widget) {
+  // Our own reference keeps the widget valid even when a parent goes first.
+  widget_ = GTK_WIDGET(g_object_ref_sink(widget));
+  if (!parent_) return;  // a window: its activation is its own event
+  if (parent_->ChildArea()) gtk_fixed_put(parent_->ChildArea(), widget_, 0, 0);
+  SetFocusWidget(widget_);
+}
+
+void GtkPeer::SetFocusWidget(GtkWidget* widget) {
+  if (focusWidget_) g_signal_handlers_disconnect_by_func(focusWidget_, (gpointer)OnFocusInEvent, this);
+  focusWidget_ = widget;
+  g_signal_connect(focusWidget_, "focus-in-event", G_CALLBACK(OnFocusInEvent), this);
+}
+
+void GtkPeer::SetBounds(const Rect& bounds) {
+  bounds_ = bounds;
+  if (parent_ && parent_->ChildArea() && gtk_widget_get_parent(widget_) == GTK_WIDGET(parent_->ChildArea()))
+    gtk_fixed_move(parent_->ChildArea(), widget_, bounds.left, bounds.top);
+  gtk_widget_set_size_request(widget_, std::max(0, bounds.width), std::max(0, bounds.height));
+}
+
+void GtkPeer::SetVisible(bool visible) { gtk_widget_set_visible(widget_, visible); }
+
+void GtkPeer::SetEnabled(bool enabled) { gtk_widget_set_sensitive(widget_, enabled); }
+
+void GtkPeer::SetFocus() {
+  if (focusWidget_) gtk_widget_grab_focus(focusWidget_);
+}
+
+void GtkPeer::SetHint(const std::string& hint) {
+  gtk_widget_set_tooltip_text(widget_, hint.empty() ? nullptr : ToGtk(hint).c_str());
+}
+
+gboolean GtkPeer::OnFocusInEvent(GtkWidget*, GdkEventFocus*, gpointer self) {
+  static_cast<GtkPeer*>(self)->Report(PeerEventKind::FocusIn);
+  return FALSE;
+}
+
+}  // namespace platform::gtk

@@ -1,0 +1,58 @@
+#pragma once
+// What every GTK peer shares: one outer widget placed in the parent's child
+// area at the bounds the class library computed, and the one channel up to
+// the class-library control.
+#include <gtk/gtk.h>
+
+#include "platform/ControlPeer.h"
+#include "platform/PeerEvent.h"
+
+namespace platform::gtk {
+
+class GtkWindowSystem;
+
+class GtkPeer : public IControlPeer {
+ public:
+  GtkPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
+  ~GtkPeer() override;
+  GtkPeer(const GtkPeer&) = delete;
+  GtkPeer& operator=(const GtkPeer&) = delete;
+
+  void SetBounds(const Rect& bounds) override;
+  void SetVisible(bool visible) override;
+  void SetEnabled(bool enabled) override;
+  void SetFocus() override;
+  void SetHint(const std::string& hint) override;
+
+  // Where the children of this peer stand; null when it holds none.
+  virtual GtkFixed* ChildArea() { return nullptr; }
+  GtkWidget* Widget() const { return widget_; }
+  GtkPeer* Parent() const { return parent_; }
+  const Rect& Bounds() const { return bounds_; }
+
+ protected:
+  // Takes the outer widget and stands it in the parent's child area.
+  void Adopt(GtkWidget* widget);
+  // The widget that takes the keyboard focus and reports FocusIn.
+  void SetFocusWidget(GtkWidget* widget);
+  bool Report(const PeerEvent& event) { return listener_.OnPeerEvent(event); }
+  bool Report(PeerEventKind kind) { return Report(PeerEvent{kind}); }
+
+  GtkWindowSystem& system_;
+
+ private:
+  static gboolean OnFocusInEvent(GtkWidget* widget, GdkEventFocus* event, gpointer self);
+
+  GtkPeer* parent_;
+  IPeerListener& listener_;
+  GtkWidget* widget_ = nullptr;
+  GtkWidget* focusWidget_ = nullptr;
+  Rect bounds_;
+};
+
+// Text for GTK from the class library's 8-bit text.
+std::string ToGtk(const std::string& ansi);
+// Text from GTK as the class library's 8-bit text.
+std::string FromGtk(const char* utf8);
+
+}  // namespace platform::gtk

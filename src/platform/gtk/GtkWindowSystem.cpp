@@ -1,0 +1,154 @@
+#include "platform/gtk/GtkWindowSystem.h"
+
+#include <algorithm>
+
+#include "platform/gtk/ButtonPeer.h"
+#include "platform/gtk/CheckListBoxPeer.h"
+#include "platform/gtk/ComboBoxPeer.h"
+#include "platform/gtk/ContainerPeer.h"
+#include "platform/gtk/ControlBandPeer.h"
+#include "platform/gtk/EditPeer.h"
+#include "platform/gtk/FormPeer.h"
+#include "platform/gtk/ImagePeer.h"
+#include "platform/gtk/LabelPeer.h"
+#include "platform/gtk/MemoPeer.h"
+#include "platform/gtk/ShapePeer.h"
+#include "platform/gtk/StatusBarPeer.h"
+#include "platform/gtk/TabControlPeer.h"
+#include "platform/gtk/WebViewPeer.h"
+
+namespace platform::gtk {
+
+namespace {
+
+// The class library places controls at the small sizes of a classic desktop;
+// the theme's roomy paddings and minimum sizes would push them apart.
+constexpr const char* kCompactStyle = R"(
+* { font-size: 9pt; }
+entry { min-height: 0; padding: 0 3px; }
+button { min-height: 0; min-width: 0; padding: 0 2px; }
+combobox button { padding: 0 1px; }
+menubar > menuitem { padding: 1px 7px; min-height: 0; }
+menu menuitem { padding: 2px 6px; min-height: 0; }
+.kalnor-status frame > border { border-style: inset; }
+.kalnor-status label { padding: 0 2px; }
+)";
+
+void InstallCompactStyle() {
+  GtkCssProvider* css = gtk_css_provider_new();
+  gtk_css_provider_load_from_data(css, kCompactStyle, -1, nullptr);
+  gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
+                                            GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+  g_object_unref(css);
+}
+
+gboolean RunWork(gpointer work) {
+  (*static_cast<std::function<void()>*>(work))();
+  return G_SOURCE_REMOVE;
+}
+
+gboolean RunTick(gpointer tick) {
+  (*static_cast<std::function<void()>*>(tick))();
+  return G_SOURCE_CONTINUE;
+}
+
+void DeleteWork(gpointer work) { delete static_cast<std::function<void()>*>(work); }
+
+}  // namespace
+
+GtkWindowSystem::GtkWindowSystem() : engineSettings_(EngineSettings::Load(EngineSettings::DefaultFile())) {
+  InstallCompactStyle();
+}
+
+std::unique_ptr<IControlPeer> GtkWindowSystem::CreatePeer(PeerKind kind, IControlPeer* parent,
+                                                          IPeerListener& listener) {
+  auto* owner = static_cast<GtkPeer*>(parent);
+  switch (kind) {
+    case PeerKind::Form: return std::make_unique<FormPeer>(*this, listener);
+    case PeerKind::Container: return std::make_unique<ContainerPeer>(*this, owner, listener);
+    case PeerKind::ControlBand: return std::make_unique<ControlBandPeer>(*this, owner, listener);
+    case PeerKind::TabControl: return std::make_unique<TabControlPeer>(*this, owner, listener);
+    case PeerKind::Button: return std::make_unique<ButtonPeer>(*this, owner, listener, false);
+    case PeerKind::SpeedButton: return std::make_unique<ButtonPeer>(*this, owner, listener, true);
+    case PeerKind::Edit: return std::make_unique<EditPeer>(*this, owner, listener);
+    case PeerKind::ComboBox: return std::make_unique<ComboBoxPeer>(*this, owner, listener);
+    case PeerKind::CheckListBox: return std::make_unique<CheckListBoxPeer>(*this, owner, listener);
+    case PeerKind::StatusBar: return std::make_unique<StatusBarPeer>(*this, owner, listener);
+    case PeerKind::Shape: return std::make_unique<ShapePeer>(*this, owner, listener);
+    case PeerKind::Label: return std::make_unique<LabelPeer>(*this, owner, listener);
+    case PeerKind::Image: return std::make_unique<ImagePeer>(*this, owner, listener);
+    case PeerKind::Memo: return std::make_unique<MemoPeer>(*this, owner, listener);
+    case PeerKind::WebView: return CreateWebView(parent, listener);
+  }
+  return nullptr;
+}
+
+std::unique_ptr<IControlPeer> GtkWindowSystem::CreateWebView(IControlPeer* parent, IPeerListener& listener) {
+  return std::make_unique<WebViewPeer>(*this, static_cast<GtkPeer*>(parent), listener);
+}
+
+void GtkWindowSystem::RunLoop(const std::function<bool()>& done) {
+  while (!done()) g_main_context_iteration(nullptr, TRUE);
+}
+
+void GtkWindowSystem::ProcessMessages() {
+  // Bounded: a busy page can keep sources pending for ever.
+  for (int i = 0; i < 1000 && g_main_context_pending(nullptr); ++i) g_main_context_iteration(nullptr, FALSE);
+}
+
+void GtkWindowSystem::Post(std::function<void()> work) {
+  g_idle_add_full(G_PRIORITY_DEFAULT, RunWork, new std::function<void()>(std::move(work)), DeleteWork);
+}
+
+int GtkWindowSystem::StartTimer(int intervalMs, std::function<void()> tick) {
+  return static_cast<int>(g_timeout_add_full(G_PRIORITY_DEFAULT, static_cast<guint>(intervalMs), RunTick,
+                                             new std::function<void()>(std::move(tick)), DeleteWork));
+}
+
+void GtkWindowSystem::StopTimer(int id) {
+  if (id > 0) g_source_remove(static_cast<guint>(id));
+}
+
+Rect GtkWindowSystem::WorkArea() {
+  GdkDisplay* display = gdk_display_get_default();
+  GdkMonitor* monitor = gdk_display_get_primary_monitor(display);
+  if (!monitor) monitor = gdk_display_get_monitor(display, 0);
+  if (!monitor) return {0, 0, 800, 600};
+  GdkRectangle area;
+  gdk_monitor_get_workarea(monitor, &area);
+  return {area.x, area.y, area.width, area.height};
+}
+
+void GtkWindowSystem::MinimizeApplication() {
+  for (FormPeer* form : forms_) gtk_window_iconify(form->Window());
+}
+
+void GtkWindowSystem::AddForm(FormPeer* form) { forms_.push_back(form); }
+
+void GtkWindowSystem::RemoveForm(FormPeer* form) {
+  std::erase(forms_, form);
+  if (active_ == form) active_ = nullptr;
+}
+
+GtkWindow* GtkWindowSystem::DialogParent() const {
+  if (active_ && gtk_widget_get_visible(active_->Widget())) return active_->Window();
+  for (FormPeer* form : forms_)
+    if (gtk_widget_get_visible(form->Widget())) return form->Window();
+  return nullptr;
+}
+
+void GtkWindowSystem::ShowErrorBox(const std::string& text, const std::string& caption) {
+  GtkWidget* box = gtk_message_dialog_new(DialogParent(), GTK_DIALOG_MODAL, GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, "%s",
+                                          ToGtk(text).c_str());
+  gtk_window_set_title(GTK_WINDOW(box), ToGtk(caption).c_str());
+  // GTK 3 draws no icon in a message box unless it is given one.
+  GtkWidget* icon = gtk_image_new_from_icon_name("dialog-error", GTK_ICON_SIZE_DIALOG);
+  gtk_widget_show(icon);
+  G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+  gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(box), icon);
+  G_GNUC_END_IGNORE_DEPRECATIONS
+  gtk_dialog_run(GTK_DIALOG(box));
+  gtk_widget_destroy(box);
+}
+
+}  // namespace platform::gtk

@@ -1,0 +1,20 @@
+#pragma once
+// A picture, as large as its box allows.
+#include "platform/gtk/GtkPeer.h"
+
+namespace platform::gtk {
+
+class ImagePeer : public GtkPeer {
+ public:
+  ImagePeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
+
+  void SetBounds(const Rect& bounds) override;
+  void SetPicture(const std::string& name) override;
+
+ private:
+  void Show();
+
+  std::string picture_;
+};
+
+}  // namespace platform::gtk

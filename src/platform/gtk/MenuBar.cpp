@@ -1,0 +1,82 @@
+#include "platform/gtk/MenuBar.h"
+
+#include "platform/gtk/AccessKeyText.h"
+#include "platform/gtk/PictureStore.h"
+
+namespace platform::gtk {
+
+namespace {
+
+constexpr int kMenuPictureSize = 16;
+constexpr const char* kCommandKey = "kalnor-command";
+
+void ShowShortcut(GtkAccelLabel* label, const std::string& text) {
+  if (text.empty()) return;
+  guint key = 0;
+  GdkModifierType mods = static_cast<GdkModifierType>(0);
+  if (text == "Del")
+    key = GDK_KEY_Delete;
+  else
+    gtk_accelerator_parse(text.c_str(), &key, &mods);
+  if (key) gtk_accel_label_set_accel(label, key, mods);
+}
+
+}  // namespace
+
+MenuBar::MenuBar(PictureStore& pictures, std::function<void(int)> command)
+    : store_(pictures), command_(std::move(command)) {}
+
+GtkWidget* MenuBar::Build(const std::vector<MenuEntry>& entries, const std::vector<std::string>& pictures) {
+  pictures_ = pictures;
+  GtkWidget* bar = gtk_menu_bar_new();
+  for (const MenuEntry& entry : entries) gtk_menu_shell_append(GTK_MENU_SHELL(bar), MakeItem(entry, true));
+  g_signal_connect(bar, "button-release-event", G_CALLBACK(OnButtonReleaseEvent), this);
+  return bar;
+}
+
+GtkWidget* MenuBar::MakeMenu(const std::vector<MenuEntry>& entries) {
+  GtkWidget* menu = gtk_menu_new();
+  for (const MenuEntry& entry : entries) gtk_menu_shell_append(GTK_MENU_SHELL(menu), MakeItem(entry, false));
+  return menu;
+}
+
+GtkWidget* MenuBar::MakeItem(const MenuEntry& entry, bool onBar) {
+  if (entry.caption == "-") return gtk_separator_menu_item_new();
+  GtkWidget* item = gtk_menu_item_new();
+  GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 6);
+  const bool hasPicture = entry.imageIndex >= 0 && entry.imageIndex < static_cast<int>(pictures_.size());
+  GdkPixbuf* picture = hasPicture ? store_.Get(pictures_[entry.imageIndex], kMenuPictureSize) : nullptr;
+  if (picture) gtk_box_pack_start(GTK_BOX(box), gtk_image_new_from_pixbuf(picture), FALSE, FALSE, 0);
+  GtkWidget* label = gtk_accel_label_new("");
+  AccessKeyText::Show(GTK_LABEL(label), entry.caption);
+  gtk_label_set_xalign(GTK_LABEL(label), 0);
+  ShowShortcut(GTK_ACCEL_LABEL(label), entry.shortcutText);
+  gtk_box_pack_start(GTK_BOX(box), label, TRUE, TRUE, 0);
+  // Items without a picture keep their text in line with the others.
+  if (!picture && !onBar) gtk_widget_set_margin_start(label, kMenuPictureSize + 6);
+  gtk_container_add(GTK_CONTAINER(item), box);
+  gtk_widget_set_sensitive(item, entry.enabled);
+  if (!entry.children.empty()) {
+    gtk_menu_item_set_submenu(GTK_MENU_ITEM(item), MakeMenu(entry.children));
+  } else {
+    g_object_set_data(G_OBJECT(item), kCommandKey, GINT_TO_POINTER(entry.commandId));
+    g_signal_connect(item, "activate", G_CALLBACK(OnActivate), this);
+  }
+  return item;
+}
+
+// GTK runs a command on the bar only on a second click or a long press; one
+// click is enough on the desktop the program comes from.
+gboolean MenuBar::OnButtonReleaseEvent(GtkWidget* bar, GdkEventButton* event, gpointer self) {
+  GtkWidget* item = gtk_menu_shell_get_selected_item(GTK_MENU_SHELL(bar));
+  if (event->button != 1 || !item || gtk_menu_item_get_submenu(GTK_MENU_ITEM(item))) return FALSE;
+  gtk_menu_shell_deactivate(GTK_MENU_SHELL(bar));
+  OnActivate(GTK_MENU_ITEM(item), self);
+  return TRUE;
+}
+
+void MenuBar::OnActivate(GtkMenuItem* item, gpointer self) {
+  static_cast<MenuBar*>(self)->command_(GPOINTER_TO_INT(g_object_get_data(G_OBJECT(item), kCommandKey)));
+}
+
+}  // namespace platform::gtk

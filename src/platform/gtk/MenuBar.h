@@ -1,0 +1,34 @@
+#pragma once
+// Builds a GtkMenuBar from the class library's menu model. Choosing an item
+// reports its command id; shortcuts are shown, never bound: the class library
+// handles the keys.
+#include <gtk/gtk.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/MenuModel.h"
+
+namespace platform::gtk {
+
+class PictureStore;
+
+class MenuBar {
+ public:
+  MenuBar(PictureStore& pictures, std::function<void(int)> command);
+
+  GtkWidget* Build(const std::vector<MenuEntry>& entries, const std::vector<std::string>& pictures);
+
+ private:
+  GtkWidget* MakeItem(const MenuEntry& entry, bool onBar);
+  GtkWidget* MakeMenu(const std::vector<MenuEntry>& entries);
+  static gboolean OnButtonReleaseEvent(GtkWidget* bar, GdkEventButton* event, gpointer self);
+  static void OnActivate(GtkMenuItem* item, gpointer self);
+
+  PictureStore& store_;
+  std::function<void(int)> command_;
+  std::vector<std::string> pictures_;
+};
+
+}  // namespace platform::gtk

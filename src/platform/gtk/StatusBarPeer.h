@@ -1,0 +1,23 @@
+#pragma once
+// The status bar: sunken panels side by side, the last one reaching to the
+// right end. A simple text is kept but not shown: the bar stays in panel mode.
+#include <vector>
+
+#include "platform/gtk/GtkPeer.h"
+
+namespace platform::gtk {
+
+class StatusBarPeer : public GtkPeer {
+ public:
+  StatusBarPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
+
+  void SetPanels(const std::vector<int>& widths) override;
+  void SetPanelText(int index, const std::string& text) override;
+  void SetSimpleText(const std::string& text) override { simpleText_ = text; }
+
+ private:
+  std::vector<GtkWidget*> labels_;
+  std::string simpleText_;
+};
+
+}  // namespace platform::gtk

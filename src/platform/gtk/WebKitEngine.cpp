@@ -1,0 +1,135 @@
+#include "platform/gtk/WebKitEngine.h"
+
+#include "platform/gtk/CompleteAddress.h"
+#include "platform/gtk/GtkWindowSystem.h"
+#include "platform/gtk/Utf16.h"
+#include "rtl/HResult.h"
+
+namespace platform::gtk {
+
+namespace {
+
+constexpr int kPrintCommand = 6;
+
+std::string CurrentTitle(WebKitWebView* view) {
+  const char* title = webkit_web_view_get_title(view);
+  return title ? title : "";
+}
+
+std::string CurrentUri(WebKitWebView* view) {
+  const char* uri = webkit_web_view_get_uri(view);
+  return uri ? uri : "";
+}
+
+}  // namespace
+
+WebKitEngine::WebKitEngine(GtkWindowSystem& system, WebKitWebView* view) : system_(system), view_(view) {
+  g_object_ref(view_);
+  g_signal_connect(view_, "load-changed", G_CALLBACK(OnLoadChanged), this);
+  g_signal_connect(view_, "notify::title", G_CALLBACK(OnNotifyTitle), this);
+}
+
+WebKitEngine::~WebKitEngine() {
+  g_signal_handlers_disconnect_by_data(view_, this);
+  g_object_unref(view_);
+}
+
+void WebKitEngine::Deliver(std::function<void(IWebEngineListener&)> event) {
+  system_.Post([this, alive = std::weak_ptr<int>(alive_), event = std::move(event)] {
+    if (!alive.expired() && listener_) event(*listener_);
+  });
+}
+
+EngineResult WebKitEngine::Open(const std::string& typed) {
+  const std::string uri = CompleteAddress(typed);
+  if (uri.empty()) return {hresult::InvalidArgument, u"The address is empty"};
+  webkit_web_view_load_uri(view_, uri.c_str());
+  return {};
+}
+
+EngineResult WebKitEngine::Navigate(const WideString& url) { return Open(Utf16ToUtf8(url)); }
+
+EngineResult WebKitEngine::GoBack() {
+  if (!webkit_web_view_can_go_back(view_)) return {hresult::Fail, u"There is no previous page"};
+  webkit_web_view_go_back(view_);
+  return {};
+}
+
+EngineResult WebKitEngine::GoForward() {
+  if (!webkit_web_view_can_go_forward(view_)) return {hresult::Fail, u"There is no next page"};
+  webkit_web_view_go_forward(view_);
+  return {};
+}
+
+EngineResult WebKitEngine::GoHome() { return Open(system_.Engine().homePage); }
+
+EngineResult WebKitEngine::GoSearch() { return Open(system_.Engine().searchPage); }
+
+EngineResult WebKitEngine::Refresh() {
+  webkit_web_view_reload(view_);
+  return {};
+}
+
+EngineResult WebKitEngine::Stop() {
+  webkit_web_view_stop_loading(view_);
+  return {};
+}
+
+EngineResult WebKitEngine::ExecWB(int command, int /*option*/) {
+  // Printing is the one command the program uses; it never asks the user.
+  if (command != kPrintCommand) return {hresult::NotImplemented, u"The command is not supported"};
+  Print();
+  return {};
+}
+
+void WebKitEngine::Print() {
+  WebKitPrintOperation* operation = webkit_print_operation_new(view_);
+  GtkPrintSettings* settings = gtk_print_settings_new();
+  // Without a printer name the system's default printer is used.
+  if (!system_.Engine().printer.empty()) gtk_print_settings_set_printer(settings, system_.Engine().printer.c_str());
+  webkit_print_operation_set_print_settings(operation, settings);
+  g_object_unref(settings);
+  g_signal_connect(operation, "finished", G_CALLBACK(g_object_unref), nullptr);
+  webkit_print_operation_print(operation);
+}
+
+EngineResult WebKitEngine::LocationURL(WideString& url) {
+  url = Utf8ToUtf16(CurrentUri(view_));
+  return {};
+}
+
+bool WebKitEngine::HandlesAccelerator(Word key, TShiftState /*shift*/) {
+  if (!gtk_widget_is_focus(GTK_WIDGET(view_))) return false;
+  switch (key) {
+    case VK_TAB: case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_HOME: case VK_END:
+    case 33: case 34:  // page up, page down
+    case VK_SPACE: case VK_BACK: case VK_DELETE: case VK_RETURN: case VK_ESCAPE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void WebKitEngine::OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self) {
+  auto* engine = static_cast<WebKitEngine*>(self);
+  if (event == WEBKIT_LOAD_STARTED) {
+    engine->Deliver([](IWebEngineListener& l) { l.EngineDownloadBegin(); });
+  } else if (event == WEBKIT_LOAD_FINISHED) {
+    // A page without a title is known by its address. A failed load ends here too.
+    if (CurrentTitle(view).empty()) {
+      const WideString address = Utf8ToUtf16(CurrentUri(view));
+      engine->Deliver([address](IWebEngineListener& l) { l.EngineTitleChange(address); });
+    }
+    engine->Deliver([](IWebEngineListener& l) { l.EngineDownloadComplete(); });
+  }
+}
+
+void WebKitEngine::OnNotifyTitle(GObject*, GParamSpec*, gpointer self) {
+  auto* engine = static_cast<WebKitEngine*>(self);
+  const std::string title = CurrentTitle(engine->view_);
+  if (title.empty()) return;  // cleared while the next page loads
+  const WideString text = Utf8ToUtf16(title);
+  engine->Deliver([text](IWebEngineListener& l) { l.EngineTitleChange(text); });
+}
+
+}  // namespace platform::gtk

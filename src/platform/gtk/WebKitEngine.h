@@ -1,0 +1,52 @@
+#pragma once
+// The web engine of the real program: a WebKitWebView behind the web control.
+// Its events go to the listener from the message loop, never from inside an
+// engine call.
+#include <webkit2/webkit2.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/WebEngine.h"
+
+namespace platform::gtk {
+
+class GtkWindowSystem;
+
+class WebKitEngine : public IWebEngine {
+ public:
+  WebKitEngine(GtkWindowSystem& system, WebKitWebView* view);
+  ~WebKitEngine() override;
+  WebKitEngine(const WebKitEngine&) = delete;
+  WebKitEngine& operator=(const WebKitEngine&) = delete;
+
+  void SetEngineListener(IWebEngineListener* listener) override { listener_ = listener; }
+  EngineResult Navigate(const WideString& url) override;
+  EngineResult GoBack() override;
+  EngineResult GoForward() override;
+  EngineResult GoHome() override;
+  EngineResult GoSearch() override;
+  EngineResult Refresh() override;
+  EngineResult Stop() override;
+  EngineResult ExecWB(int command, int option) override;
+  EngineResult LocationURL(WideString& url) override;
+  bool HandlesAccelerator(Word key, TShiftState shift) override;
+
+ private:
+  EngineResult Open(const std::string& typed);
+  void Print();
+  // Hands the event to the listener from the message loop.
+  void Deliver(std::function<void(IWebEngineListener&)> event);
+
+  static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self);
+  static void OnNotifyTitle(GObject* view, GParamSpec* property, gpointer self);
+
+  GtkWindowSystem& system_;
+  WebKitWebView* view_;
+  IWebEngineListener* listener_ = nullptr;
+  // Posted events run only while the engine lives.
+  std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+};
+
+}  // namespace platform::gtk

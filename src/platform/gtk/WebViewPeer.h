@@ -1,0 +1,19 @@
+#pragma once
+// The web control's peer: a WebKitWebView placed like any control, with the
+// engine behind it.
+#include "platform/gtk/GtkPeer.h"
+#include "platform/gtk/WebKitEngine.h"
+
+namespace platform::gtk {
+
+class WebViewPeer : public GtkPeer {
+ public:
+  WebViewPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
+
+  IWebEngine* Engine() override { return engine_.get(); }
+
+ private:
+  std::unique_ptr<WebKitEngine> engine_;
+};
+
+}  // namespace platform::gtk

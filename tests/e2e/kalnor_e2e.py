@@ -1,0 +1,410 @@
+"""What the end-to-end tests share: a local web server, the program started
+in a fresh folder with its own list files and engine settings, real X input
+through xdotool, and its controls found and read through AT-SPI."""
+
+import collections
+import ctypes
+import http.server
+import os
+import re
+import select
+import shutil
+import socket
+import subprocess
+import tempfile
+import threading
+import time
+import unittest
+
+import accessible
+
+OUTPUT = os.environ.get("KALNOR_E2E_OUTPUT", os.path.join(tempfile.gettempdir(), "kalnor-e2e"))
+KALNOR = os.environ.get("KALNOR", "kalnor")
+MAIN_CAPTION = "Kalnor Internet 2005 - 2.1"
+TITLE_SUFFIX = " - Kalnor internet 2005 2.1"
+HOME_TITLE = "Domovská stránka"
+SLOW_PAGE_SECONDS = 8
+LOADING_TEXT = "Stránka se načítá..."
+# The circle's colours: red while a page loads, clGreen once it is done.
+LOADING_COLOUR = (255, 0, 0)
+LOADED_COLOUR = (0, 128, 0)
+
+
+def wait_until(predicate, timeout, what):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(0.1)
+    raise AssertionError(f"timed out after {timeout} s waiting for {what}")
+
+
+class PageServer:
+    """Pages with titles on 127.0.0.1, counting the requests for each path.
+    A held page is answered only when released (the slow page after
+    SLOW_PAGE_SECONDS); a client that gives up on it meanwhile is counted."""
+
+    PAGES = {
+        "/home.html": HOME_TITLE,
+        "/second.html": "Druhá stránka",
+    }
+    LONGEST_HOLD = 120
+
+    def __init__(self):
+        self.requests = {}
+        self.hangups = {}
+        self.pages = dict(self.PAGES)
+        self._held = {}
+        self._lock = threading.Lock()
+        self.hold("/slow.html", "Pomalá stránka", seconds=SLOW_PAGE_SECONDS)
+        server = self
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                server._count(server.requests, self.path)
+                if not server._wait_until_answered(self):
+                    server._count(server.hangups, self.path)
+                    self.close_connection = True
+                    return
+                title = server.pages.get(self.path)
+                if title is None:
+                    self.send_error(404)
+                    return
+                body = (f"<html><head><meta charset='utf-8'><title>{title}</title></head>"
+                        f"<body><h1>{title}</h1></body></html>").encode("utf-8")
+                self.send_response(200)
+                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Length", str(len(body)))
+                self.send_header("Cache-Control", "no-store")
+                self.end_headers()
+                self.wfile.write(body)
+
+            def log_message(self, *args):
+                pass
+
+        self._http = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self._http.daemon_threads = True
+        threading.Thread(target=self._http.serve_forever, daemon=True).start()
+
+    def page(self, path, title):
+        self.pages[path] = title
+
+    def hold(self, path, title, seconds=None):
+        """From now on requests for the page wait for release(), or `seconds`."""
+        with self._lock:
+            self.pages[path] = title
+            self._held[path] = (threading.Event(), seconds)
+
+    def release(self, path):
+        with self._lock:
+            self._held[path][0].set()
+
+    def _wait_until_answered(self, handler):
+        """False when the client closed the connection before the answer."""
+        with self._lock:
+            gate, seconds = self._held.get(handler.path, (None, None))
+        if gate is None:
+            return True
+        end = time.monotonic() + (seconds if seconds is not None else self.LONGEST_HOLD)
+        while not gate.wait(0.05) and time.monotonic() < end:
+            try:
+                readable, _, _ = select.select([handler.connection], [], [], 0)
+                if readable and not handler.connection.recv(1, socket.MSG_PEEK):
+                    return False
+            except OSError:
+                return False
+        return True
+
+    def _count(self, counts, path):
+        with self._lock:
+            counts[path] = counts.get(path, 0) + 1
+
+    def count(self, path):
+        with self._lock:
+            return self.requests.get(path, 0)
+
+    def hangup_count(self, path):
+        with self._lock:
+            return self.hangups.get(path, 0)
+
+    def url(self, path):
+        return f"http://127.0.0.1:{self._http.server_address[1]}{path}"
+
+    def close(self):
+        with self._lock:
+            for gate, _ in self._held.values():
+                gate.set()
+        self._http.shutdown()
+        self._http.server_close()
+
+
+def list_file_bytes(entries):
+    """A list file as the program writes it: CR LF after each entry, Windows-1250."""
+    return "".join(entry + "\r\n" for entry in entries).encode("cp1250")
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=20).stdout.strip()
+
+
+def move_pointer(x, y):
+    # A synchronous move to where the pointer already is waits 15 s for a motion that never comes.
+    if xdotool("getmouselocation", "--shell").split()[:2] != [f"X={x}", f"Y={y}"]:
+        xdotool("mousemove", "--sync", str(x), str(y))
+
+
+def window_name(window):
+    return xdotool("getwindowname", window)
+
+
+def find_windows(name_pattern):
+    found = xdotool("search", "--onlyvisible", "--name", name_pattern)
+    return found.split() if found else []
+
+
+def screen_pixels(points):
+    """The colours (red, green, blue) at the given points of the screen, from one capture."""
+    image = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+                           capture_output=True, check=True, timeout=30).stdout
+    header = re.match(rb"P6\s+(?:#[^\n]*\s+)*(\d+)\s+(\d+)\s+255\s", image)
+    if header is None:
+        raise AssertionError("the screen capture is not an 8-bit PPM image")
+    width = int(header.group(1))
+    start = header.end()
+    return [tuple(image[start + 3 * (y * width + x):start + 3 * (y * width + x) + 3]) for x, y in points]
+
+
+def send_close_request(window):
+    """What a window manager sends when the user closes a window: WM_DELETE_WINDOW."""
+
+    class ClientMessage(ctypes.Structure):
+        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                    ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+    class Event(ctypes.Union):
+        _fields_ = [("client", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+    x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    if not display:
+        raise AssertionError("cannot open the X display")
+    event = Event()
+    event.client.type = 33  # ClientMessage
+    event.client.window = int(window)
+    event.client.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+    event.client.format = 32
+    event.client.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+    event.client.data[1] = 0  # CurrentTime
+    x11.XSendEvent(display, int(window), 0, 0, ctypes.byref(event))
+    x11.XFlush(display)
+    x11.XCloseDisplay(display)
+
+
+MessageBox = collections.namedtuple("MessageBox", "node title texts")
+
+
+class Kalnor:
+    """The program running in its own folder, with the given list files."""
+
+    def __init__(self, server, home="/home.html", edit=("seznam.cz",), history=("http://example.test/",)):
+        self.folder = tempfile.mkdtemp(prefix="kalnor-e2e-")
+        config = os.path.join(self.folder, "config", "kalnor")
+        os.makedirs(config)
+        with open(os.path.join(config, "engine.ini"), "w", encoding="utf-8") as ini:
+            ini.write(f"[engine]\nhome={server.url(home)}\nsearch={server.url('/second.html')}\n")
+        if edit is not None:
+            self.write_list("edit.kln", edit)
+        if history is not None:
+            self.write_list("history.kln", history)
+        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(self.folder, "config"))
+        self.log = open(os.path.join(self.folder, "kalnor.log"), "wb")
+        self.process = subprocess.Popen([KALNOR], cwd=self.folder, env=env, stdout=self.log, stderr=self.log)
+        self.window = None
+
+    def path(self, name):
+        return os.path.join(self.folder, name)
+
+    def write_list(self, name, entries):
+        with open(self.path(name), "wb") as f:
+            f.write(list_file_bytes(entries))
+
+    def read(self, name):
+        with open(self.path(name), "rb") as f:
+            return f.read()
+
+    def own_windows(self, name_pattern):
+        pid = str(self.process.pid)
+        return [w for w in find_windows(name_pattern) if xdotool("getwindowpid", w) == pid]
+
+    def wait_main_window(self, timeout=20):
+        pattern = f"^({MAIN_CAPTION}|.*{TITLE_SUFFIX})$"
+        self.window = wait_until(lambda: (self.own_windows(pattern) or [None])[0], timeout, "the main window")
+        return self.window
+
+    def caption(self):
+        return window_name(self.window)
+
+    def focus(self):
+        xdotool("windowfocus", "--sync", self.window)
+
+    def key(self, *keys):
+        self.focus()
+        xdotool("key", "--clearmodifiers", *keys)
+
+    def click(self, x, y):
+        move_pointer(x, y)
+        xdotool("click", "1")
+
+    def type(self, text):
+        xdotool("type", "--delay", "40", text)
+
+    def screenshot(self, window, file_name):
+        os.makedirs(OUTPUT, exist_ok=True)
+        target = os.path.join(OUTPUT, file_name)
+        subprocess.run(["import", "-window", str(window), target], check=True, timeout=30)
+        return target
+
+    # The controls, found through the accessibility bus (see accessible.available()).
+
+    def _find(self, role, name=None, within=None, timeout=10):
+        return accessible.wait_for(self.process.pid, role, name, within=within, timeout=timeout)
+
+    def address_bar(self):
+        """The "Adresa" tool bar: the address box, the go button and the circle."""
+        return self._find("combo box").parent
+
+    def address_entry(self):
+        """The editable text of the address box."""
+        return self._find("text", within=self._find("combo box"))
+
+    def address_text(self):
+        return accessible.text(self.address_entry())
+
+    def address_list(self):
+        """The entries of the address box's drop-down list."""
+        combo = self._find("combo box")
+        return [item.name for item in accessible.find_all(self.process.pid, "menu item", within=combo)]
+
+    def enter_address(self, text):
+        """Clicks into the address box and types the text over what it held."""
+        entry = self.address_entry()
+        self.click(*accessible.centre(entry))
+        wait_until(lambda: entry.getState().contains(accessible.pyatspi.STATE_FOCUSED), 10, "the address box focused")
+        xdotool("key", "--clearmodifiers", "ctrl+a")
+        self.type(text)
+        wait_until(lambda: accessible.text(entry) == text, 10, f"{text!r} in the address box")
+
+    def go_button(self):
+        return self._find("push button", within=self.address_bar())
+
+    def circle(self):
+        """The loading indicator right of the go button."""
+        return self._find("drawing area", within=self.address_bar())
+
+    def circle_colour(self):
+        """The colour on screen at the circle's centre."""
+        x, y, width, height = accessible.extents(self.circle())
+        return screen_pixels([(x + width // 2, y + height // 2)])[0]
+
+    def function_buttons(self):
+        """The buttons of the "Funkce" tool bar, left to right."""
+        address_bar = self.address_bar()
+        for bar in accessible.children(address_bar.parent):
+            if accessible.find_all(self.process.pid, "combo box", within=bar):
+                continue
+            buttons = [node for node in accessible.children(bar) if node.getRoleName() == "push button"]
+            if buttons:
+                return sorted(buttons, key=lambda node: accessible.extents(node)[0])
+        raise AssertionError("no Funkce tool bar beside the address bar")
+
+    def status_texts(self):
+        """The texts of the status bar's panels, left to right."""
+        for bar in accessible.find_all(self.process.pid, "filler"):
+            panels = accessible.children(bar)
+            if len(panels) >= 2 and all(
+                    panel.getRoleName() == "panel" and panel.childCount == 1
+                    and panel.getChildAtIndex(0).getRoleName() == "label" for panel in panels):
+                return [panel.getChildAtIndex(0).name for panel in panels]
+        raise AssertionError("no status bar")
+
+    def history_rows(self):
+        """The entries of the history panel, top to bottom: (tick cell, text)."""
+        table = self._find("table").queryTable()
+        return [(table.getAccessibleAt(row, 0), table.getAccessibleAt(row, 1).name) for row in range(table.nRows)]
+
+    def menu_command(self, *captions):
+        """Chooses a command with the mouse: a menu-bar caption, then the items below it."""
+        bar = self._find("menu bar")
+        item = next((node for node in accessible.children(bar) if node.name == captions[0]), None)
+        if item is None:
+            raise AssertionError(f"no {captions[0]!r} on the menu bar")
+        self.click(*accessible.centre(item))
+        for caption in captions[1:]:
+            item = self._find("menu item", caption, within=item)
+            self.click(*accessible.centre(item))
+
+    def wait_message_box(self, title, timeout=20):
+        """A message box of the program with the given window title."""
+        wait_until(lambda: self.own_windows(f"^{re.escape(title)}$"), timeout, f"the message box {title!r}")
+        # Its accessible name is its kind ("Error"), not its title.
+        node = self._find("alert")
+        texts = [label.name for label in accessible.find_all(self.process.pid, "label", within=node)]
+        return MessageBox(node, title, [text for text in texts if text])
+
+    def confirm_message_box(self, box):
+        self.click(*accessible.centre(self._find("push button", "OK", within=box.node)))
+        wait_until(lambda: not self.own_windows(f"^{re.escape(box.title)}$"), 10, "the message box to close")
+
+    def wait_exit(self, timeout=20):
+        return self.process.wait(timeout=timeout)
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait(timeout=10)
+        self.log.close()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+class KalnorTestCase(unittest.TestCase):
+    """Each test gets its own server; programs it starts are ended afterwards."""
+
+    def setUp(self):
+        self.server = PageServer()
+        self.addCleanup(self.server.close)
+
+    def start(self, **options):
+        program = Kalnor(self.server, **options)
+        self.addCleanup(program.close)
+        return program
+
+    def start_and_load_home(self, **options):
+        program = self.start(**options)
+        program.wait_main_window()
+        wait_until(lambda: self.server.count("/home.html") >= 1, 20, "the home page request")
+        return program
+
+    def start_and_show_home(self, **options):
+        """Started, with the home page loaded and its title in the caption."""
+        program = self.start_and_load_home(**options)
+        self.assert_eventually(program.caption, HOME_TITLE + TITLE_SUFFIX, 20, "the home page title in the caption")
+        return program
+
+    def assert_eventually(self, read, expected, timeout, what):
+        """Polls until read() gives the expected value; fails showing the last one."""
+        end = time.monotonic() + timeout
+        while True:
+            value = read()
+            if value == expected or time.monotonic() > end:
+                break
+            time.sleep(0.1)
+        self.assertEqual(value, expected, f"waiting {timeout} s for {what}")
