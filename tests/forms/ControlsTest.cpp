@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "forms/TImage.h"
 #include "forms/TTimer.h"
 #include "forms/TestWindow.h"
 #include "rtl/Exceptions.h"
@@ -116,6 +117,20 @@ TEST_F(Controls, ATimerTicksThroughTheDispatchAndGoesOnAfterAFailure) {
   env.System().SetTimersAvailable(false);
   TTimer* another = TComponent::Create<TTimer>(window, "Another");
   EXPECT_THROW(another->SetOnTimer([](TObject*) {}), EOutOfResources);
+}
+
+TEST_F(Controls, APicturePlacedLaterKeepsItsPointerAndTakesClicksButNotTheFocus) {
+  TImage* image = TComponent::Create<TImage>(window, "Image");
+  int clicks = 0;
+  image->OnClick = [&](TObject*) { ++clicks; };
+  image->SetCursor(crHandPoint);
+  image->SetParent(window);
+  EXPECT_EQ(HeadlessApp::Peer(image).cursor, platform::Cursor::HandPoint);
+  ui.Click(image->Peer());
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(env.System().FocusedPeer(), window->Box->Peer());
+  image->SetCursor(crDefault);
+  EXPECT_EQ(HeadlessApp::Peer(image).cursor, platform::Cursor::Default);
 }
 
 }  // namespace

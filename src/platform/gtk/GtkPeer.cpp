@@ -55,6 +55,34 @@ void GtkPeer::SetHint(const std::string& hint) {
   gtk_widget_set_tooltip_text(widget_, hint.empty() ? nullptr : ToGtk(hint).c_str());
 }
 
+// The pointer changes only over the widget: set as it comes in, cleared as it leaves.
+void GtkPeer::SetCursor(Cursor cursor) {
+  cursor_ = cursor;
+  if (tracksCrossing_) return;
+  tracksCrossing_ = true;
+  gtk_widget_add_events(widget_, GDK_ENTER_NOTIFY_MASK | GDK_LEAVE_NOTIFY_MASK);
+  g_signal_connect(widget_, "enter-notify-event", G_CALLBACK(OnCrossingEvent), this);
+  g_signal_connect(widget_, "leave-notify-event", G_CALLBACK(OnCrossingEvent), this);
+}
+
+gboolean GtkPeer::OnCrossingEvent(GtkWidget* widget, GdkEventCrossing* event, gpointer self) {
+  const bool hand = event->type == GDK_ENTER_NOTIFY && static_cast<GtkPeer*>(self)->cursor_ == Cursor::HandPoint;
+  GdkCursor* cursor = hand ? gdk_cursor_new_from_name(gtk_widget_get_display(widget), "pointer") : nullptr;
+  gdk_window_set_cursor(event->window, cursor);
+  if (cursor) g_object_unref(cursor);
+  return FALSE;
+}
+
+void GtkPeer::ReportClicks(GtkWidget* widget) {
+  g_signal_connect(widget, "button-press-event", G_CALLBACK(OnButtonPressEvent), this);
+}
+
+gboolean GtkPeer::OnButtonPressEvent(GtkWidget*, GdkEventButton* event, gpointer self) {
+  if (event->button != 1 || event->type != GDK_BUTTON_PRESS) return FALSE;
+  static_cast<GtkPeer*>(self)->Report(PeerEventKind::Click);
+  return TRUE;
+}
+
 gboolean GtkPeer::OnFocusInEvent(GtkWidget*, GdkEventFocus*, gpointer self) {
   static_cast<GtkPeer*>(self)->Report(PeerEventKind::FocusIn);
   return FALSE;

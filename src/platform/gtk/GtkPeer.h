@@ -23,6 +23,7 @@ class GtkPeer : public IControlPeer {
   void SetEnabled(bool enabled) override;
   void SetFocus() override;
   void SetHint(const std::string& hint) override;
+  void SetCursor(Cursor cursor) override;
 
   // Where the children of this peer stand; null when it holds none.
   virtual GtkFixed* ChildArea() { return nullptr; }
@@ -35,6 +36,8 @@ class GtkPeer : public IControlPeer {
   void Adopt(GtkWidget* widget);
   // The widget that takes the keyboard focus and reports FocusIn.
   void SetFocusWidget(GtkWidget* widget);
+  // Reports a left-button press on the widget (a picture, a label) as a click.
+  void ReportClicks(GtkWidget* widget);
   bool Report(const PeerEvent& event) { return listener_.OnPeerEvent(event); }
   bool Report(PeerEventKind kind) { return Report(PeerEvent{kind}); }
 
@@ -42,12 +45,16 @@ class GtkPeer : public IControlPeer {
 
  private:
   static gboolean OnFocusInEvent(GtkWidget* widget, GdkEventFocus* event, gpointer self);
+  static gboolean OnButtonPressEvent(GtkWidget* widget, GdkEventButton* event, gpointer self);
+  static gboolean OnCrossingEvent(GtkWidget* widget, GdkEventCrossing* event, gpointer self);
 
   GtkPeer* parent_;
   IPeerListener& listener_;
   GtkWidget* widget_ = nullptr;
   GtkWidget* focusWidget_ = nullptr;
   Rect bounds_;
+  Cursor cursor_ = Cursor::Default;
+  bool tracksCrossing_ = false;
 };
 
 // Text for GTK from the class library's 8-bit text.

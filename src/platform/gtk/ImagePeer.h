@@ -1,5 +1,5 @@
 #pragma once
-// A picture, as large as its box allows.
+// A picture, as large as its box allows; a click on it is reported.
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
@@ -14,6 +14,7 @@ class ImagePeer : public GtkPeer {
  private:
   void Show();
 
+  GtkWidget* image_;
   std::string picture_;
 };
 

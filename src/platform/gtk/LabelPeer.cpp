@@ -16,8 +16,7 @@ LabelPeer::LabelPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& li
   gtk_container_add(GTK_CONTAINER(box), label_);
   gtk_widget_show_all(box);
   Adopt(box);
-
-  g_signal_connect(box, "button-press-event", G_CALLBACK(OnButtonPressEvent), this);
+  ReportClicks(box);
 }
 
 void LabelPeer::SetCaption(const std::string& caption) { AccessKeyText::Show(GTK_LABEL(label_), caption); }
@@ -32,12 +31,6 @@ void LabelPeer::SetFont(const FontSpec& font) {
   pango_attr_list_insert(attributes, pango_attr_foreground_new(channel(0), channel(8), channel(16)));
   gtk_label_set_attributes(GTK_LABEL(label_), attributes);
   pango_attr_list_unref(attributes);
-}
-
-gboolean LabelPeer::OnButtonPressEvent(GtkWidget*, GdkEventButton* event, gpointer self) {
-  if (event->button != 1 || event->type != GDK_BUTTON_PRESS) return FALSE;
-  static_cast<LabelPeer*>(self)->Report(PeerEventKind::Click);
-  return TRUE;
 }
 
 }  // namespace platform::gtk

@@ -12,8 +12,6 @@ class LabelPeer : public GtkPeer {
   void SetFont(const FontSpec& font) override;
 
  private:
-  static gboolean OnButtonPressEvent(GtkWidget* widget, GdkEventButton* event, gpointer self);
-
   GtkWidget* label_;
 };
 

@@ -1,0 +1,70 @@
+#include "platform/gtk/ImagePeer.h"
+
+#include "GtkTestSupport.h"
+#include "platform/gtk/FormPeer.h"
+#include "platform/gtk/GtkWindowSystem.h"
+
+using platform::Cursor;
+using platform::PeerEventKind;
+using namespace platform::gtk;
+
+namespace {
+
+// A shown window with a picture on it.
+class PicturePeerTest : public gtktest::DisplayTest {
+ protected:
+  void SetUp() override {
+    gtktest::DisplayTest::SetUp();
+    if (IsSkipped()) return;
+    system_ = std::make_unique<GtkWindowSystem>();
+    form_ = std::make_unique<FormPeer>(*system_, formListener_);
+    form_->SetBounds({0, 0, 200, 200});
+    picture_ = std::make_unique<ImagePeer>(*system_, form_.get(), listener_);
+    picture_->SetBounds({10, 10, 34, 33});
+    picture_->SetPicture("add");
+    form_->SetVisible(true);
+    gtktest::Settle();
+  }
+  void TearDown() override {
+    picture_.reset();
+    form_.reset();
+    system_.reset();
+  }
+
+  GdkWindow* FormWindow() const { return gtk_widget_get_window(form_->Widget()); }
+  // Hands an event to the picture as if it came from the display.
+  void Send(GdkEventType type, guint button = 0) {
+    GdkEvent* event = gdk_event_new(type);
+    event->any.window = GDK_WINDOW(g_object_ref(FormWindow()));
+    if (type == GDK_BUTTON_PRESS) event->button.button = button;
+    gtk_widget_event(picture_->Widget(), event);
+    gdk_event_free(event);
+  }
+
+  gtktest::RecordingListener formListener_;
+  gtktest::RecordingListener listener_;
+  std::unique_ptr<GtkWindowSystem> system_;
+  std::unique_ptr<FormPeer> form_;
+  std::unique_ptr<ImagePeer> picture_;
+};
+
+}  // namespace
+
+TEST_F(PicturePeerTest, OnlyALeftButtonPressIsReportedAsAClick) {
+  Send(GDK_BUTTON_PRESS, 3);
+  EXPECT_TRUE(listener_.Of(PeerEventKind::Click).empty());
+  Send(GDK_BUTTON_PRESS, 1);
+  EXPECT_EQ(listener_.Of(PeerEventKind::Click).size(), 1u);
+}
+
+TEST_F(PicturePeerTest, TheHandPointerShowsOnlyWhileThePointerIsOverThePicture) {
+  picture_->SetCursor(Cursor::HandPoint);
+  Send(GDK_ENTER_NOTIFY);
+  EXPECT_NE(gdk_window_get_cursor(FormWindow()), nullptr);
+  Send(GDK_LEAVE_NOTIFY);
+  EXPECT_EQ(gdk_window_get_cursor(FormWindow()), nullptr);
+
+  picture_->SetCursor(Cursor::Default);
+  Send(GDK_ENTER_NOTIFY);
+  EXPECT_EQ(gdk_window_get_cursor(FormWindow()), nullptr);
+}
