@@ -36,3 +36,9 @@ template <class Window, class... Args>
 auto Bind(Window* window, void (Window::*method)(Args...)) {
   return [window, method](Args... args) { (window->*method)(std::forward<Args>(args)...); };
 }
+
+// Runs an event's handler when one is bound; what it raises goes on to the caller.
+template <class Event, class... Args>
+void CallEvent(const Event& event, Args&&... args) {
+  if (event) event(std::forward<Args>(args)...);
+}

@@ -52,6 +52,11 @@ class TApplication : public TComponent {
 
   // Calls a handler; an exception it raises is reported and goes no further.
   void Dispatch(const std::function<void()>& handler);
+  // Runs an event's handler, if bound, through the dispatch.
+  template <class Event, class... Args>
+  void Fire(const Event& event, Args&&... args) {
+    Dispatch([&] { CallEvent(event, std::forward<Args>(args)...); });
+  }
   // Reports the exception being handled.
   void HandleException(TObject* sender);
   void ShowException(const std::exception& error);

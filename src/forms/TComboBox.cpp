@@ -22,11 +22,6 @@ void TComboBox::SetDroppedDown(bool dropped) {
   if (Peer()) Peer()->SetDroppedDown(dropped);
 }
 
-void TComboBox::SetDropDownCount(int count) {
-  dropDownCount_ = count;
-  if (Peer()) Peer()->SetDropDownCount(count);
-}
-
 void TComboBox::ApplyToPeer() {
   TCustomEdit::ApplyToPeer();
   Peer()->SetDropDownCount(dropDownCount_);

@@ -13,7 +13,6 @@ class TComboBox : public TCustomEdit {
   bool DroppedDown() const { return droppedDown_; }
   void SetDroppedDown(bool dropped);
   int DropDownCount() const { return dropDownCount_; }
-  void SetDropDownCount(int count);
 
   // With the list open, Enter and Esc belong to the box.
   bool WantsDialogKey(Word /*key*/) const override { return droppedDown_; }
@@ -41,5 +40,5 @@ class TComboBox : public TCustomEdit {
   TextKeepingItems items_;
   int itemIndex_ = -1;
   bool droppedDown_ = false;
-  int dropDownCount_ = 8;
+  static constexpr int dropDownCount_ = 8;
 };

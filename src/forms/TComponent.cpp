@@ -11,9 +11,3 @@ void TComponent::DestroyComponents() {
     last.reset();
   }
 }
-
-TComponent* TComponent::FindComponent(const std::string& name) const {
-  for (const auto& c : components_)
-    if (c->Name() == name) return c.get();
-  return nullptr;
-}

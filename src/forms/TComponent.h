@@ -19,7 +19,6 @@ class TComponent : public TObject {
   void SetName(std::string name) { name_ = std::move(name); }
   int ComponentCount() const { return static_cast<int>(components_.size()); }
   TComponent* Components(int index) const { return components_[index].get(); }
-  TComponent* FindComponent(const std::string& name) const;
 
   // Creates a component owned by owner, named as in the window's design.
   template <class T>

@@ -93,7 +93,7 @@ void TControl::SetCursor(TCursor cursor) {
 }
 
 void TControl::Click() {
-  if (OnClick) OnClick(this);
+  CallEvent(OnClick, this);
 }
 
 void TControl::CreatePeer() {

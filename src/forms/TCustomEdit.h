@@ -12,8 +12,6 @@ class TCustomEdit : public TWinControl {
   int SelLength() const { return selLength_; }
   void SetSelection(int start, int length);
 
-  bool WantsChars() const override { return true; }
-
  protected:
   platform::PeerKind PeerType() const override { return platform::PeerKind::Edit; }
   void ApplyToPeer() override;

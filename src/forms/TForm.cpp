@@ -75,9 +75,7 @@ void TForm::FocusControl(TWinControl* control) {
 void TForm::NoteFocus(TWinControl* control) { activeControl_ = control; }
 
 void TForm::AfterConstruction() {
-  Application->Dispatch([this] {
-    if (OnCreate) OnCreate(this);
-  });
+  Application->Fire(OnCreate, this);
   if (designVisible_) Show();
 }
 
@@ -98,14 +96,12 @@ void TForm::Hide() {
 }
 
 void TForm::Activated() {
-  Application->Dispatch([this] {
-    if (OnActivate) OnActivate(this);
-  });
+  Application->Fire(OnActivate, this);
 }
 
 bool TForm::CloseQuery() {
   bool canClose = true;
-  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  CallEvent(OnCloseQuery, this, canClose);
   return canClose;
 }
 
@@ -116,7 +112,7 @@ void TForm::Close() {
   }
   if (!CloseQuery()) return;
   TCloseAction action = caHide;
-  if (OnClose) OnClose(this, action);
+  CallEvent(OnClose, this, action);
   if (action == caNone) return;
   if (Application->MainForm() == this)
     Application->Terminate();
@@ -152,9 +148,7 @@ void TForm::CloseModal() {
   TCloseAction action = caHide;
   // A close handler that fails is reported, and the window still closes: a
   // modal window must always be possible to leave.
-  Application->Dispatch([&] {
-    if (OnClose) OnClose(this, action);
-  });
+  Application->Fire(OnClose, this, action);
   if (action == caNone) modalResult_ = mrNone;
 }
 
@@ -168,9 +162,7 @@ void TForm::PaintClientArea(platform::ICanvas* screen) {
   auto paint = [this](platform::ICanvas& surface) {
     surface.FillRect(DisplayRect(), color_);
     canvas_.SetSurface(&surface);
-    Application->Dispatch([this] {
-      if (OnPaint) OnPaint(this);
-    });
+    Application->Fire(OnPaint, this);
     canvas_.SetSurface(nullptr);
   };
   if (doubleBuffered_)
@@ -184,9 +176,7 @@ void TForm::BoundsChanged() {
   const platform::Rect now = BoundsRect();
   if (now.width == lastSize_.width && now.height == lastSize_.height) return;
   lastSize_ = now;
-  Application->Dispatch([this] {
-    if (OnResize) OnResize(this);
-  });
+  Application->Fire(OnResize, this);
 }
 
 bool TForm::HandlePeerEvent(const platform::PeerEvent& event) {
@@ -257,5 +247,3 @@ bool TForm::RouteKeyDown(Word key, TShiftState shift, char ch) {
   if (ch == 0 || shift.Contains(TShiftState::Alt) || shift.Contains(TShiftState::Ctrl)) return false;
   return target->KeyPress(ch);
 }
-
-bool TForm::KeyPress(char /*ch*/) { return false; }

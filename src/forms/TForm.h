@@ -76,7 +76,6 @@ class TForm : public TWinControl {
   void ApplyToPeer() override;
   bool HandlePeerEvent(const platform::PeerEvent& event) override;
   void BoundsChanged() override;
-  bool KeyPress(char ch) override;
 
  private:
   platform::Insets Frame() const;

@@ -34,5 +34,5 @@ void TTimer::Rearm() {
 }
 
 void TTimer::Tick() {
-  Application->Dispatch([this] { onTimer_(this); });
+  Application->Fire(onTimer_, this);
 }

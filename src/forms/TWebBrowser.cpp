@@ -51,19 +51,13 @@ bool TWebBrowser::OwnAccelerator(Word key, TShiftState shift) {
 }
 
 void TWebBrowser::EngineDownloadBegin() {
-  Application->Dispatch([this] {
-    if (OnDownloadBegin) OnDownloadBegin(this);
-  });
+  Application->Fire(OnDownloadBegin, this);
 }
 
 void TWebBrowser::EngineDownloadComplete() {
-  Application->Dispatch([this] {
-    if (OnDownloadComplete) OnDownloadComplete(this);
-  });
+  Application->Fire(OnDownloadComplete, this);
 }
 
 void TWebBrowser::EngineTitleChange(const WideString& title) {
-  Application->Dispatch([&] {
-    if (OnTitleChange) OnTitleChange(this, title);
-  });
+  Application->Fire(OnTitleChange, this, title);
 }

@@ -103,7 +103,7 @@ TWinControl* TWinControl::FindFirstFocusable() {
 
 bool TWinControl::KeyDown(Word& key, TShiftState shift) {
   const Word pressed = key;
-  if (OnKeyDown) OnKeyDown(this, key, shift);
+  CallEvent(OnKeyDown, this, key, shift);
   // A handler uses a key up by clearing it.
   return pressed != 0 && key == 0;
 }

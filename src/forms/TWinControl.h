@@ -39,8 +39,6 @@ class TWinControl : public TControl {
   virtual bool WantsDialogKey(Word /*key*/) const { return false; }
   // Whether the control's own content (a web page) uses the key first.
   virtual bool OwnAccelerator(Word /*key*/, TShiftState /*shift*/) { return false; }
-  // Whether typed characters are text for this control (else they are access keys).
-  virtual bool WantsChars() const { return false; }
 
   // Offered Enter or Esc; true when a default or cancel button took it.
   virtual bool DialogKey(Word key);

@@ -6,6 +6,19 @@ namespace {
 
 using MainWindow = ProgramScenario;
 
+TEST_F(MainWindow, APageThatUsesAKeyGetsItBeforeTheMenu) {
+  Then([&] {
+    Web().pageAccelerators = {VK_DELETE};
+    ui.PressKey(VK_DELETE);
+    EXPECT_EQ(Web().keysToPage, 1);
+    ui.Focus(Form1->ComboBox1->Peer());
+    ui.PressKey(VK_DELETE);
+    EXPECT_EQ(Web().keysToPage, 1) << "only while the page has the focus";
+    EXPECT_EQ(Web().calls, (std::vector<std::string>{"GoHome", "Stop"}));
+  });
+  RunProgram();
+}
+
 TEST_F(MainWindow, F5RefreshesOnceThroughTheMenuAndCtrlF5OnlyWhenTheWindowHoldsTheFocus) {
   Then([&] {
     ui.PressKey(VK_F5);
