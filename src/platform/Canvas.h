@@ -18,7 +18,7 @@ class ICanvas {
   virtual void FillRect(const Rect& rect, Color color) = 0;
   // Runs paint on an off-screen surface the size of this one, then shows the
   // result in one step, so nothing half-drawn is ever seen. A surface that is
-  // off-screen already, as GTK's is, just paints on itself.
+  // off-screen already may just paint on itself.
   virtual void PaintBuffered(const std::function<void(ICanvas&)>& paint) { paint(*this); }
 };
 

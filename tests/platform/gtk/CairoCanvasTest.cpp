@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
 
 using platform::Color;
+using platform::ICanvas;
 using platform::gtk::CairoCanvas;
 
 namespace {
@@ -80,9 +85,217 @@ TEST_F(CairoCanvasTest, EmptyOrInvertedRectanglesPaintNothing) {
 
 TEST_F(CairoCanvasTest, LeavesTheCairoStateAsItFoundIt) {
   cairo_set_source_rgb(cr_, 0, 1, 0);
+  cairo_set_operator(cr_, CAIRO_OPERATOR_ADD);
+  cairo_set_antialias(cr_, CAIRO_ANTIALIAS_GOOD);
+  cairo_pattern_t* source = cairo_get_source(cr_);
   CairoCanvas canvas(cr_);
   canvas.FillRect({0, 0, 1, 1}, 0);
-  cairo_rectangle(cr_, 9, 5, 1, 1);
-  cairo_fill(cr_);
-  EXPECT_EQ(At(9, 5), 0x0000FF00u);
+  canvas.PaintBuffered([](ICanvas& surface) { surface.FillRect({0, 0, 2, 2}, 0); });
+  EXPECT_EQ(cairo_get_source(cr_), source);
+  EXPECT_EQ(cairo_get_operator(cr_), CAIRO_OPERATOR_ADD);
+  EXPECT_EQ(cairo_get_antialias(cr_), CAIRO_ANTIALIAS_GOOD);
 }
+
+TEST_F(CairoCanvasTest, ABufferedPaintShowsNothingUntilItIsDone) {
+  CairoCanvas canvas(cr_);
+  canvas.PaintBuffered([&](ICanvas& surface) {
+    surface.FillRect({0, 0, kWidth, kHeight}, 0x00336699);
+    EXPECT_EQ(At(3, 3), 0x00FFFFFFu);
+  });
+  EXPECT_EQ(At(3, 3), 0x00336699u);
+}
+
+TEST_F(CairoCanvasTest, ABufferedPaintClipsRectanglesTooWideForAnInt) {
+  CairoCanvas canvas(cr_);
+  canvas.PaintBuffered([](ICanvas& surface) { surface.FillRect({3, -5, INT_MAX, INT_MAX}, 0); });
+  EXPECT_EQ(At(2, 0), 0x00FFFFFFu);
+  EXPECT_EQ(At(3, 0), 0u);
+  EXPECT_EQ(At(9, 5), 0u);
+}
+
+// A buffered paint must leave exactly the pixels a straight one does, on
+// every kind of draw context GTK may hand over and for any run of fills.
+namespace {
+
+enum class Context { Rgb24, Argb32, Clipped, Translated, DeviceOffset, DeviceScale, Group, HalfPixelShift, Recording };
+
+using Paint = std::function<void(ICanvas&)>;
+
+constexpr int kSurfaceWidth = 37;  // odd, so rows start at every alignment
+constexpr int kSurfaceHeight = 9;
+
+Color Ramp(int x) { return static_cast<Color>(0x00010305 * x) & 0x00FFFFFF; }
+
+// What the surface holds before the paint: a different, half see-through
+// value in every pixel, so any pixel a paint wrongly touches shows.
+void FillWithPattern(cairo_surface_t* image) {
+  cairo_surface_flush(image);
+  unsigned char* data = cairo_image_surface_get_data(image);
+  for (int y = 0; y < kSurfaceHeight; ++y)
+    for (int x = 0; x < kSurfaceWidth; ++x)
+      reinterpret_cast<std::uint32_t*>(data + y * cairo_image_surface_get_stride(image))[x] =
+          0x80000000u | static_cast<std::uint32_t>((x * 3) << 16 | (y * 11) << 8 | (x + y));
+  cairo_surface_mark_dirty(image);
+}
+
+// Paints on a fresh surface set up as context says and returns its pixels.
+std::vector<std::uint32_t> PaintOn(Context context, const Paint& paint, bool buffered) {
+  const cairo_format_t format = context == Context::Rgb24 ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
+  cairo_surface_t* image = cairo_image_surface_create(format, kSurfaceWidth, kSurfaceHeight);
+  FillWithPattern(image);
+  const cairo_rectangle_t extents{0, 0, kSurfaceWidth, kSurfaceHeight};
+  cairo_surface_t* target = context == Context::Recording
+                                ? cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, &extents)
+                                : cairo_surface_reference(image);
+  if (context == Context::DeviceOffset) cairo_surface_set_device_offset(target, 3, -2);
+  if (context == Context::DeviceScale) cairo_surface_set_device_scale(target, 2, 2);
+  cairo_t* cr = cairo_create(target);
+  switch (context) {
+    case Context::Clipped:  // two separate boxes, as a damaged region
+      cairo_rectangle(cr, 1, 1, 5, 3);
+      cairo_rectangle(cr, 20, 2, 9, 6);
+      cairo_clip(cr);
+      break;
+    case Context::Translated:
+      cairo_translate(cr, 4, -1);
+      cairo_rectangle(cr, -2, 0, 30, 8);
+      cairo_clip(cr);
+      break;
+    case Context::Group:  // draws on a surface of its own, offset to the clip
+      cairo_rectangle(cr, 5, 2, 20, 5);
+      cairo_clip(cr);
+      cairo_push_group(cr);
+      break;
+    case Context::DeviceScale:  // a clip of whole pixels in user space
+      cairo_rectangle(cr, 1, 1, 15, 3);
+      cairo_clip(cr);
+      break;
+    case Context::HalfPixelShift:
+      cairo_translate(cr, 0.5, 0.5);
+      break;
+    default:
+      break;
+  }
+  {
+    CairoCanvas canvas(cr);
+    if (buffered)
+      canvas.PaintBuffered(paint);
+    else
+      paint(canvas);
+  }
+  if (context == Context::Group) {
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
+  }
+  cairo_destroy(cr);
+  if (context == Context::Recording) {
+    cairo_t* replay = cairo_create(image);
+    cairo_set_source_surface(replay, target, 0, 0);
+    cairo_paint(replay);
+    cairo_destroy(replay);
+  }
+  cairo_surface_destroy(target);
+
+  cairo_surface_flush(image);
+  // Without alpha the top byte means nothing.
+  const std::uint32_t meaningful = format == CAIRO_FORMAT_RGB24 ? 0x00FFFFFF : 0xFFFFFFFF;
+  std::vector<std::uint32_t> pixels;
+  for (int y = 0; y < kSurfaceHeight; ++y)
+    for (int x = 0; x < kSurfaceWidth; ++x)
+      pixels.push_back(reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(image) +
+                                                               y * cairo_image_surface_get_stride(image))[x] &
+                       meaningful);
+  cairo_surface_destroy(image);
+  return pixels;
+}
+
+// The first pixel where the two differ, or nothing.
+std::string Difference(const std::vector<std::uint32_t>& expected, const std::vector<std::uint32_t>& actual) {
+  for (size_t i = 0; i < expected.size(); ++i)
+    if (expected[i] != actual[i])
+      return "at (" + std::to_string(i % kSurfaceWidth) + ", " + std::to_string(i / kSurfaceWidth) + "): expected " +
+             std::to_string(expected[i]) + ", got " + std::to_string(actual[i]);
+  return "";
+}
+
+void Nothing(ICanvas&) {}
+
+struct Fills {
+  const char* name;
+  Paint paint;
+};
+
+// A background, then one full-height stripe per column as the windows do,
+// reaching past the surface, which may be shifted under the paint.
+void Background(ICanvas& canvas) {
+  canvas.FillRect({-10, -10, kSurfaceWidth + 20, kSurfaceHeight + 20}, 0x00102030);
+  for (int x = -10; x <= kSurfaceWidth + 10; ++x) canvas.FillRect({x, -10, 1, kSurfaceHeight + 20}, Ramp(x + 10));
+}
+
+const Fills kFills[] = {
+    {"FullHeightStripes", Background},
+    {"StripesOverSomeColumns",
+     [](ICanvas& canvas) {
+       for (int x = 3; x < kSurfaceWidth - 4; x += 2) canvas.FillRect({x, -4, 1, kSurfaceHeight + 8}, Ramp(x));
+     }},
+    {"PartialFillsAmongStripes",
+     [](ICanvas& canvas) {
+       Background(canvas);
+       canvas.FillRect({3, 2, 6, 3}, 0x00ABCDEF);
+       for (int x = 5; x < 12; ++x) canvas.FillRect({x, 0, 1, kSurfaceHeight}, Ramp(40 - x));
+       canvas.FillRect({20, 7, 30, 1}, 0x00FEDCBA);
+     }},
+    {"OverlappingFillsInOrder",
+     [](ICanvas& canvas) {
+       canvas.FillRect({2, 1, 10, 5}, 0x00000011);
+       canvas.FillRect({6, 3, 10, 5}, 0x00002200);
+       canvas.FillRect({8, 0, 2, kSurfaceHeight}, 0x00330000);
+       canvas.FillRect({4, 2, 20, 1}, 0x00444444);
+       canvas.FillRect({22, 1, 3, 3}, 0x00555555);
+     }},
+    {"FillsOutsideTheSurface",
+     [](ICanvas& canvas) {
+       canvas.FillRect({-6, -6, 3, 3}, 0x00111111);
+       canvas.FillRect({-3, -3, 5, 5}, 0x00222222);
+       canvas.FillRect({kSurfaceWidth - 2, kSurfaceHeight - 2, 10, 10}, 0x00333333);
+       canvas.FillRect({kSurfaceWidth, 0, 5, kSurfaceHeight}, 0x00444444);
+       canvas.FillRect({-10, -10, 100, 100}, 0x00555555);
+       canvas.FillRect({10, 0, 1, kSurfaceHeight}, 0x00666666);
+       canvas.FillRect({12, 2, 0, 3}, 0x00777777);
+       canvas.FillRect({14, 2, -2, 3}, 0x00888888);
+     }},
+    {"NoFills", Nothing},
+};
+
+const char* Name(Context context) {
+  constexpr const char* kNames[] = {"Rgb24",       "Argb32", "Clipped",        "Translated", "DeviceOffset",
+                                    "DeviceScale", "Group",  "HalfPixelShift", "Recording"};
+  return kNames[static_cast<int>(context)];
+}
+
+class BufferedPaintTest : public testing::TestWithParam<std::tuple<Context, int>> {};
+
+std::string TestName(const testing::TestParamInfo<BufferedPaintTest::ParamType>& param) {
+  return std::string(Name(std::get<0>(param.param))) + "_" + kFills[std::get<1>(param.param)].name;
+}
+
+}  // namespace
+
+TEST_P(BufferedPaintTest, LeavesTheSamePixelsAsAStraightPaint) {
+  const auto [context, fills] = GetParam();
+  const Paint& paint = kFills[fills].paint;
+  const std::vector<std::uint32_t> straight = PaintOn(context, paint, false);
+  EXPECT_EQ(Difference(straight, PaintOn(context, paint, true)), "");
+  // Something showed, unless there was nothing to show.
+  if (std::string(kFills[fills].name) != "NoFills") {
+    EXPECT_NE(straight, PaintOn(context, Nothing, false));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllContexts, BufferedPaintTest,
+    testing::Combine(testing::Values(Context::Rgb24, Context::Argb32, Context::Clipped, Context::Translated,
+                                     Context::DeviceOffset, Context::DeviceScale, Context::Group,
+                                     Context::HalfPixelShift, Context::Recording),
+                     testing::Range(0, static_cast<int>(std::size(kFills)))),
+    TestName);
