@@ -8,14 +8,11 @@
 #include "app/Unit3.h"
 #include "app/Unit4.h"
 #include "app/Unit5.h"
-#include "forms/TApplication.h"
-#include "platform/headless/HeadlessDriver.h"
 #include "rtl/ColorRamp.h"
+#include "support/HeadlessApp.h"
+#include "support/TempDir.h"
 
 namespace {
-
-using platform::headless::HeadlessDriver;
-using platform::headless::HeadlessPeer;
 
 constexpr TColor Rgb(TColor r, TColor g, TColor b) { return r | g << 8 | b << 16; }
 
@@ -33,28 +30,26 @@ class RecordingCanvas : public platform::ICanvas {
 
 class Gradient : public ::testing::Test {
  protected:
-  Gradient() : app(system) {
-    Application = &app;
-    app.CreateForm(Form1);
-    app.CreateForm(Form2);
-    app.CreateForm(Form3);
-    app.CreateForm(form4);
-    app.CreateForm(Form5);
+  Gradient() {
+    dir.Write("edit.kln", "");
+    dir.Write("history.kln", "");
+    env.App().CreateForm(Form1);
+    env.App().CreateForm(Form2);
+    env.App().CreateForm(Form3);
+    env.App().CreateForm(form4);
+    env.App().CreateForm(Form5);
   }
   ~Gradient() override {
-    app.DestroyWindows();
+    env.App().DestroyWindows();
     Form1 = nullptr, Form2 = nullptr, Form3 = nullptr, form4 = nullptr, Form5 = nullptr;
-    Application = nullptr;
   }
-
-  static HeadlessPeer& Screen(TForm* form) { return HeadlessDriver::Peer(form->Peer()); }
 
   // The ramp as the window's screen should show it: stripe x in column x of every row.
   static void ExpectWholeRamp(TForm* form, TColor start, TColor end) {
     ColorRamp::Steps steps{};
     for (int channel = 0; channel < 3; ++channel) steps[channel] = ColorRamp::Step(start, end, channel, form->Width());
     const ColorRamp ramp(start, steps);
-    const HeadlessPeer& screen = Screen(form);
+    const auto& screen = PeerOf(form);
     ASSERT_EQ(screen.pixels.size(), static_cast<size_t>(form->ClientWidth()) * form->ClientHeight());
     for (int y = 0; y < form->ClientHeight(); ++y)
       for (int x = 0; x < form->ClientWidth(); ++x)
@@ -66,36 +61,28 @@ class Gradient : public ::testing::Test {
     RecordingCanvas canvas;
     platform::PeerEvent paint{platform::PeerEventKind::Paint};
     paint.canvas = &canvas;
-    Screen(form).Report(paint);
+    PeerOf(form).Report(paint);
     return canvas.fills;
   }
 
-  std::vector<std::string> NewMessages(size_t since) const {
-    std::vector<std::string> texts;
-    for (size_t i = since; i < system.MessageBoxes().size(); ++i) texts.push_back(system.MessageBoxes()[i].text);
-    return texts;
-  }
-
-  platform::headless::HeadlessWindowSystem system;
-  HeadlessDriver ui{system};
-  TApplication app;
-};
-
-struct ResizedWindow {
-  TForm* form;
-  TColor start;
-  TColor end;
+  TempDir dir;
+  CurrentDirGuard inFolder{dir.Path()};
+  HeadlessApp env;
+  platform::headless::HeadlessWindowSystem& system = env.System();
 };
 
 TEST_F(Gradient, ResizingRepaintsTheWholeRampBeforeTheResizeReturns) {
-  for (const ResizedWindow& w : {ResizedWindow{Form1, clWhite, clBlue}, ResizedWindow{Form2, clRed, clGreen},
-                                 ResizedWindow{Form3, clWhite, clRed}, ResizedWindow{form4, clBlue, clYellow}}) {
+  struct Window {
+    TForm* form;
+    TColor start, end;
+  };
+  for (const Window& w : {Window{Form1, clWhite, clBlue}, Window{Form2, clRed, clGreen}, Window{Form3, clWhite, clRed},
+                          Window{form4, clBlue, clYellow}}) {
     SCOPED_TRACE(w.form->Caption());
     w.form->SetWidth(517);
     ExpectWholeRamp(w.form, w.start, w.end);
-
     const platform::Rect bounds = w.form->BoundsRect();
-    ui.MoveResize(w.form->Peer(), {bounds.left, bounds.top, 333, bounds.height + 40});
+    env.Ui().MoveResize(w.form->Peer(), {bounds.left, bounds.top, 333, bounds.height + 40});
     ExpectWholeRamp(w.form, w.start, w.end);
   }
 }
@@ -103,15 +90,14 @@ TEST_F(Gradient, ResizingRepaintsTheWholeRampBeforeTheResizeReturns) {
 TEST_F(Gradient, TheWindowsShowTheRoundedStripes) {
   auto row = [](TForm* form, int y, int from, int to) {
     std::vector<TColor> colors;
-    for (int x = from; x <= to; ++x) colors.push_back(Screen(form).PixelAt(x, y));
+    for (int x = from; x <= to; ++x) colors.push_back(PeerOf(form).PixelAt(x, y));
     return colors;
   };
   Form1->SetWidth(510);
-  const int bottom = Form1->ClientHeight() - 1;
   const std::vector<TColor> main510 = {Rgb(255, 255, 255), Rgb(254, 254, 255), Rgb(254, 254, 255), Rgb(254, 254, 255),
                                        Rgb(253, 253, 255), Rgb(252, 252, 255), Rgb(252, 252, 255)};
   EXPECT_EQ(row(Form1, 0, 0, 6), main510);
-  EXPECT_EQ(row(Form1, bottom, 0, 6), main510);
+  EXPECT_EQ(row(Form1, Form1->ClientHeight() - 1, 0, 6), main510);
 
   form4->SetWidth(510);
   EXPECT_EQ(row(form4, 0, 0, 5), (std::vector<TColor>{Rgb(0, 0, 255), Rgb(0, 0, 254), Rgb(1, 1, 254), Rgb(2, 2, 254),
@@ -119,15 +105,15 @@ TEST_F(Gradient, TheWindowsShowTheRoundedStripes) {
 
   // Only a 64-bit significand gets these; double arithmetic gives 230, 128, 26.
   Form1->SetWidth(1000);
-  EXPECT_EQ(Screen(Form1).PixelAt(100, 0), Rgb(229, 229, 255));
-  EXPECT_EQ(Screen(Form1).PixelAt(500, 0), Rgb(127, 127, 255));
-  EXPECT_EQ(Screen(Form1).PixelAt(900, 0), Rgb(25, 25, 255));
+  EXPECT_EQ(PeerOf(Form1).PixelAt(100, 0), Rgb(229, 229, 255));
+  EXPECT_EQ(PeerOf(Form1).PixelAt(500, 0), Rgb(127, 127, 255));
+  EXPECT_EQ(PeerOf(Form1).PixelAt(900, 0), Rgb(25, 25, 255));
   Form1->SetWidth(800);
-  EXPECT_EQ(Screen(Form1).PixelAt(240, 0), Rgb(179, 179, 255));
-  EXPECT_EQ(Screen(Form1).PixelAt(560, 0), Rgb(77, 77, 255));
+  EXPECT_EQ(PeerOf(Form1).PixelAt(240, 0), Rgb(179, 179, 255));
+  EXPECT_EQ(PeerOf(Form1).PixelAt(560, 0), Rgb(77, 77, 255));
 
   Form2->SetWidth(1000);
-  EXPECT_EQ(Screen(Form2).PixelAt(500, 0), Rgb(127, 64, 0));
+  EXPECT_EQ(PeerOf(Form2).PixelAt(500, 0), Rgb(127, 64, 0));
 }
 
 TEST_F(Gradient, StripesAreOnePixelWideAcrossTheOuterSizeAndTheBrushKeepsTheLast) {
@@ -141,46 +127,38 @@ TEST_F(Gradient, StripesAreOnePixelWideAcrossTheOuterSizeAndTheBrushKeepsTheLast
   EXPECT_EQ(Form2->Canvas()->Brush()->Color(), clGreen);
 }
 
-TEST_F(Gradient, ZeroWidthReportsTheDivisionAndDrawsNothing) {
-  size_t before = system.MessageBoxes().size();
+TEST_F(Gradient, ZeroWidthReportsTheDivisionAndANegativeWidthNothingAndNeitherDraws) {
   Form1->SetWidth(0);  // red falls from 255 to 0
-  EXPECT_EQ(NewMessages(before), std::vector<std::string>{"Floating point division by zero."});
-  before = system.MessageBoxes().size();
   Form3->SetWidth(0);  // red stays 255: 0 / 0
-  EXPECT_EQ(NewMessages(before), std::vector<std::string>{"Invalid floating point operation."});
-
-  for (TForm* form : {static_cast<TForm*>(Form1), static_cast<TForm*>(Form3)}) {
-    const TColor brush = form->Canvas()->Brush()->Color();
-    EXPECT_EQ(RecordPaint(form).size(), 1u) << "only the window colour";
-    EXPECT_EQ(form->Canvas()->Brush()->Color(), brush);
-  }
-}
-
-TEST_F(Gradient, NegativeWidthDrawsNothingAndRaisesNothing) {
-  const size_t before = system.MessageBoxes().size();
+  const std::vector<std::string> reports{"Floating point division by zero.", "Invalid floating point operation."};
+  EXPECT_EQ(env.Messages(), reports);
   Form1->SetWidth(-5);
   form4->SetWidth(-1);
-  EXPECT_TRUE(NewMessages(before).empty());
-  EXPECT_EQ(RecordPaint(Form1).size(), 1u);
-  EXPECT_EQ(RecordPaint(form4).size(), 1u);
+  EXPECT_EQ(env.Messages(), reports) << "a negative width raises nothing";
+  for (TForm* form : std::vector<TForm*>{Form1, Form3, form4}) {
+    const TColor brush = form->Canvas()->Brush()->Color();
+    EXPECT_EQ(RecordPaint(form), (std::vector<RecordingCanvas::Fill>{{form->DisplayRect(), clBtnFace}}))
+        << "only the window colour";
+    EXPECT_EQ(form->Canvas()->Brush()->Color(), brush);
+  }
 }
 
 // A double-buffered window keeps its last picture on screen until the new
 // one is complete; the goodbye window paints straight on the screen, erased
 // to the window colour first.
 TEST_F(Gradient, OnlyTheGoodbyeWindowIsSeenHalfPainted) {
-  for (TForm* form : {static_cast<TForm*>(Form1), static_cast<TForm*>(Form2)}) {
+  for (TForm* form : std::vector<TForm*>{Form1, Form2}) {
     form->SetWidth(300);
-    const std::vector<TColor> last = Screen(form).pixels;
+    const std::vector<TColor> last = PeerOf(form).pixels;
     std::vector<TColor> atStart, atEnd;
     const TNotifyEvent paint = form->OnPaint;
     form->OnPaint = [&](TObject* sender) {
-      atStart = Screen(form).pixels;
+      atStart = PeerOf(form).pixels;
       paint(sender);
-      atEnd = Screen(form).pixels;
+      atEnd = PeerOf(form).pixels;
     };
     form->SetWidth(400);
-    const std::vector<TColor>& now = Screen(form).pixels;
+    const std::vector<TColor>& now = PeerOf(form).pixels;
     if (form->DoubleBuffered()) {
       EXPECT_EQ(atStart, last);
       EXPECT_EQ(atEnd, last);
@@ -192,17 +170,6 @@ TEST_F(Gradient, OnlyTheGoodbyeWindowIsSeenHalfPainted) {
   }
 }
 
-TEST_F(Gradient, ADoubleBufferedPaintStartsFromTheWindowColourNotTheLastPicture) {
-  Form1->SetWidth(600);
-  const TNotifyEvent paint = Form1->OnPaint;
-  Form1->OnPaint = nullptr;
-  Form1->Repaint();
-  EXPECT_EQ(Screen(Form1).pixels, std::vector<TColor>(Screen(Form1).pixels.size(), clBtnFace));
-  Form1->OnPaint = paint;
-  Form1->Repaint();
-  ExpectWholeRamp(Form1, clWhite, clBlue);
-}
-
 // The home-page window has no resize handler, but the window system repaints
 // a window whole whenever it changes size, so its ramp follows the new width
 // once the message loop gets to it.
@@ -212,23 +179,23 @@ TEST_F(Gradient, TheHomePageWindowIsRepaintedWholeByTheSystemAfterAResize) {
   ExpectWholeRamp(Form5, clBlack, clYellow);
 
   for (const int width : {900, 250}) {
-    const int paints = Screen(Form5).paintCount;
+    const int paints = PeerOf(Form5).paintCount;
     Form5->SetWidth(width);
-    EXPECT_EQ(Screen(Form5).paintCount, paints) << "no paint before the message loop";
+    EXPECT_EQ(PeerOf(Form5).paintCount, paints) << "no paint before the message loop";
     system.ProcessMessages();
-    EXPECT_EQ(Screen(Form5).paintCount, paints + 1);
+    EXPECT_EQ(PeerOf(Form5).paintCount, paints + 1);
     ExpectWholeRamp(Form5, clBlack, clYellow);
   }
 
   // The user's resize is followed by the message loop at once.
-  ui.MoveResize(Form5->Peer(), {246, 352, 700, 150});
+  env.Ui().MoveResize(Form5->Peer(), {246, 352, 700, 150});
   ExpectWholeRamp(Form5, clBlack, clYellow);
 
   Form5->Hide();
-  const int paints = Screen(Form5).paintCount;
+  const int paints = PeerOf(Form5).paintCount;
   Form5->SetWidth(640);
   system.ProcessMessages();
-  EXPECT_EQ(Screen(Form5).paintCount, paints) << "a hidden window is not painted";
+  EXPECT_EQ(PeerOf(Form5).paintCount, paints) << "a hidden window is not painted";
 }
 
 }  // namespace

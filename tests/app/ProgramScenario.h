@@ -2,35 +2,35 @@
 // A run of the whole program on the headless window system, in a fresh
 // current folder: a test writes the list files, queues what the user does
 // (each step runs when the program waits for input), then runs the program.
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
+#include "app/Project1.h"
 #include "app/Unit1.h"
-#include "platform/headless/HeadlessDriver.h"
-#include "rtl/CurrentDirGuard.h"
-#include "rtl/TempDir.h"
+#include "support/HeadlessApp.h"
+#include "support/TempDir.h"
 
 class ProgramScenario : public ::testing::Test {
  public:
-  ProgramScenario();
+  ProgramScenario() { system.SetWorkArea({0, 0, 1280, 994}); }
 
   // A step of the user's, run when the program waits for input.
   void Then(std::function<void()> step) { system.QueueScript(std::move(step)); }
   // Runs the program to its end; returns its exit code.
-  int RunProgram();
+  int RunProgram() { return Project1(system); }
 
-  static platform::headless::HeadlessPeer& Peer(const TControl* control) {
-    return platform::headless::HeadlessDriver::Peer(control->Peer());
-  }
+  static platform::headless::HeadlessPeer& Peer(const TControl* control) { return PeerOf(control); }
   platform::headless::ScriptedWebView& Web() const {
     return platform::headless::HeadlessDriver::WebView(Form1->WebBrowser1->Peer());
   }
-  std::vector<std::string> Messages() const;
-  // The current folder's full path.
-  const std::string& Folder() const { return dir.Path(); }
+  std::vector<std::string> Messages() const { return MessageTexts(system); }
+  // The report of a failed file operation on a file of the current folder.
+  std::string FileError(const char* action, const char* name, const char* reason) const {
+    return std::string(action) + " \"" + dir.File(name) + "\". " + reason + ".";
+  }
 
   TempDir dir;
   CurrentDirGuard inFolder{dir.Path()};

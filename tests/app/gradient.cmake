@@ -3,5 +3,5 @@ kalnor_add_tests(gradient_tests headless
   SOURCES
     GradientTest.cpp
     HeadlessBufferTest.cpp
-  LIBS kalnor_app kalnor_headless
+  LIBS kalnor_app test_support
 )

@@ -1,26 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "forms/TestWindow.h"
-#include "support/HeadlessApp.h"
 
 namespace {
 
-using platform::headless::HeadlessDriver;
+using KeyRouting = FormsTest;
 
-class KeyRouting : public ::testing::Test {
- protected:
-  KeyRouting() {
-    env.App().CreateForm(window);
-    ui.Focus(window->Box->Peer());
-  }
-  ~KeyRouting() override { window = nullptr; }
-
-  HeadlessApp env;
-  HeadlessDriver& ui = env.Ui();
-  TTestWindow* window = nullptr;
-};
-
-TEST_F(KeyRouting, MenuShortcutsComeBeforeTheFocusedControl) {
+TEST_F(KeyRouting, MenuShortcutsComeFirstAndTheWindowSeesKeysOnlyWhileItHoldsTheFocus) {
   window->Box->SetText("abc");
   ui.PressKey(VK_DELETE);
   ui.PressKey(VK_F5);
@@ -31,36 +17,30 @@ TEST_F(KeyRouting, MenuShortcutsComeBeforeTheFocusedControl) {
   EXPECT_EQ(window->Box->Text(), "abc") << "Delete must not delete a character";
   EXPECT_TRUE(window->boxKeys.empty()) << "shortcut keys never reach the box";
 
-  // With a modifier the key is no shortcut and goes on to the box.
+  // With a modifier the key is no shortcut and goes on to the focused control.
   ui.PressKey(VK_F5, TShiftState::Ctrl);
   EXPECT_EQ(window->refreshes, 1);
   EXPECT_EQ(window->boxKeys, std::vector<Word>{VK_F5});
-}
-
-TEST_F(KeyRouting, TheWindowsKeyHandlerSeesKeysOnlyWhileItHoldsTheFocus) {
-  ui.PressKey(VK_F5, TShiftState::Ctrl);
   EXPECT_TRUE(window->windowKeys.empty());
   window->FocusControl(nullptr);
   ui.PressKey(VK_F5, TShiftState::Ctrl);
   ui.PressKey(VK_F5);
   EXPECT_EQ(window->windowKeys, std::vector<Word>{VK_F5});
-  EXPECT_EQ(window->refreshes, 1) << "plain F5 is used up by the menu";
+  EXPECT_EQ(window->refreshes, 2) << "plain F5 is used up by the menu";
 }
 
-TEST_F(KeyRouting, TheHiddenDeleteButtonTakesNoKeys) {
+TEST_F(KeyRouting, PlainEnterAndEscGoToTheDefaultAndCancelButtonOnlyWhileItCanTakeTheFocus) {
   ui.PressKey(VK_RETURN);
   ui.PressKey(VK_ESCAPE);
-  EXPECT_EQ(window->deletes, 0);
+  EXPECT_EQ(window->deletes, 0) << "the button is hidden";
   EXPECT_EQ(window->boxKeys, (std::vector<Word>{VK_RETURN, VK_ESCAPE}));
-}
 
-TEST_F(KeyRouting, TheShownDeleteButtonTakesPlainEnterAndEscFromTheBox) {
   window->Panel->SetVisible(true);
+  window->boxKeys.clear();
   ui.PressKey(VK_RETURN);
   ui.PressKey(VK_ESCAPE);
   EXPECT_EQ(window->deletes, 2);
   EXPECT_TRUE(window->boxKeys.empty());
-
   ui.PressKey(VK_RETURN, TShiftState::Shift);
   ui.PressKey(VK_RETURN, TShiftState::Ctrl);
   EXPECT_EQ(window->boxKeys, (std::vector<Word>{VK_RETURN, VK_RETURN}));
@@ -71,43 +51,39 @@ TEST_F(KeyRouting, TheShownDeleteButtonTakesPlainEnterAndEscFromTheBox) {
   EXPECT_EQ(window->deletes, 2);
   EXPECT_EQ(window->boxKeys.size(), 3u);
   EXPECT_FALSE(window->Box->DroppedDown());
-  EXPECT_FALSE(HeadlessApp::Peer(window->Box).droppedDown);
-}
+  EXPECT_FALSE(PeerOf(window->Box).droppedDown);
 
-TEST_F(KeyRouting, AFocusedButtonTakesEnterItselfWhileEscStillGoesToTheCancelButton) {
-  window->Panel->SetVisible(true);
+  // A focused button takes Enter itself; Esc still goes to the cancel button.
   ui.Focus(window->Go->Peer());
   ui.PressKey(VK_RETURN);
   EXPECT_EQ(window->goes, 1);
-  EXPECT_EQ(window->deletes, 0);
+  EXPECT_EQ(window->deletes, 2);
   ui.PressKey(VK_ESCAPE);
-  EXPECT_EQ(window->deletes, 1);
+  EXPECT_EQ(window->deletes, 3);
 }
 
-TEST_F(KeyRouting, AccessKeysPressButtonsBeforeOpeningMenus) {
+TEST_F(KeyRouting, AccessKeysPressButtonsBeforeOpeningMenusAndPlainLettersOnlyOnAFocusedButton) {
   ui.PressKey('M', TShiftState::Alt);
-  EXPECT_EQ(HeadlessApp::Peer(window).openMenu, 0) << "Alt+M opens the menu while the button is hidden";
+  EXPECT_EQ(PeerOf(window).openMenu, 0) << "Alt+M opens the menu while the button is hidden";
   EXPECT_EQ(window->deletes, 0);
 
   window->Panel->SetVisible(true);
-  HeadlessApp::Peer(window).openMenu = -1;
+  PeerOf(window).openMenu = -1;
   ui.PressKey('M', TShiftState::Alt);
-  EXPECT_EQ(window->deletes, 1);
-  EXPECT_EQ(HeadlessApp::Peer(window).openMenu, -1);
-
-  // A menu-bar entry without a sub-menu is a command of its own.
+  ui.PressKey('M', TShiftState::Alt | TShiftState::Shift);
+  EXPECT_EQ(window->deletes, 2);
+  EXPECT_EQ(PeerOf(window).openMenu, -1);
   ui.PressKey('N', TShiftState::Alt);
-  EXPECT_EQ(window->helps, 1);
-}
+  EXPECT_EQ(window->helps, 1) << "a menu-bar entry without a sub-menu is a command of its own";
 
-TEST_F(KeyRouting, PlainLettersAreAccessKeysOnlyOnAFocusedButton) {
-  window->Panel->SetVisible(true);
   ui.Type("m");
-  EXPECT_EQ(window->deletes, 0);
   EXPECT_EQ(window->Box->Text(), "m");
+  ui.Focus(window->List->Peer());
+  ui.Type("m");
+  EXPECT_EQ(window->deletes, 2);
   ui.Focus(window->Go->Peer());
-  ui.Type("M");
-  EXPECT_EQ(window->deletes, 1);
+  ui.Type("m");
+  EXPECT_EQ(window->deletes, 3);
 }
 
 TEST_F(KeyRouting, TabMovesTheFocusInTabOrderSkippingWhatCannotTakeIt) {

@@ -2,7 +2,6 @@
 
 #include "forms/TestWindow.h"
 #include "rtl/Exceptions.h"
-#include "support/HeadlessApp.h"
 
 namespace {
 
@@ -24,7 +23,6 @@ TEST(Application, TheGlobalHoldsAWindowWhileItIsBuiltAndIsEmptiedWhenTheBuildFai
   HeadlessApp env;
   env.App().CreateForm(selfReading);
   EXPECT_TRUE(TSelfReading::sawItself);
-  EXPECT_NE(selfReading, nullptr);
   EXPECT_EQ(env.App().MainForm(), selfReading);
 
   TSelfReading::fail = true;
@@ -35,7 +33,7 @@ TEST(Application, TheGlobalHoldsAWindowWhileItIsBuiltAndIsEmptiedWhenTheBuildFai
   selfReading = nullptr;
 }
 
-TEST(Application, TheReportShowsTheMessageWithAFullStopOnlyAfterCharactersSortingAfterIt) {
+TEST(Application, TheReportAddsAFullStopOnlyAfterCharactersSortingAfterItAndAnAbortIsSilent) {
   HeadlessApp env;
   env.App().SetTitle("Kalnor internet 2005 - 2.0");
   for (const char* message : {"Stream write error", "Done.", "Failed (code 5)", "Why?", "Konec ž"})
@@ -47,23 +45,17 @@ TEST(Application, TheReportShowsTheMessageWithAFullStopOnlyAfterCharactersSortin
 }
 
 TEST(Application, RunAppliesTheStartShowStateToTheMainWindow) {
-  {
+  for (const auto state : {platform::StartShowState::Maximized, platform::StartShowState::Minimized}) {
     HeadlessApp env;
     TTestWindow* window = nullptr;
-    env.System().SetStartShow(platform::StartShowState::Maximized);
+    env.System().SetStartShow(state);
     env.App().CreateForm(window);
     env.App().Run();
-    EXPECT_EQ(window->WindowState(), wsMaximized);
-    EXPECT_EQ(HeadlessApp::Peer(window).windowState, platform::WindowState::Maximized);
-  }
-  {
-    HeadlessApp env;
-    TTestWindow* window = nullptr;
-    env.System().SetStartShow(platform::StartShowState::Minimized);
-    env.App().CreateForm(window);
-    env.App().Run();
-    EXPECT_TRUE(env.System().ApplicationMinimized());
-    EXPECT_EQ(window->WindowState(), wsNormal);
+    const bool maximized = state == platform::StartShowState::Maximized;
+    EXPECT_EQ(window->WindowState(), maximized ? wsMaximized : wsNormal);
+    EXPECT_EQ(PeerOf(window).windowState,
+              maximized ? platform::WindowState::Maximized : platform::WindowState::Normal);
+    EXPECT_EQ(env.System().ApplicationMinimized(), !maximized);
   }
 }
 

@@ -3,9 +3,10 @@
 namespace {
 
 template <class T>
-T* Make(TComponent* owner, const char* name, TWinControl* parent) {
+T* Make(TComponent* owner, const char* name, TWinControl* parent, int tabOrder = 0) {
   T* control = TComponent::Create<T>(owner, name);
   control->SetParent(parent);
+  control->SetTabOrder(tabOrder);
   return control;
 }
 
@@ -22,17 +23,14 @@ TMenuItem* Item(TComponent* owner, TMenuItem* parent, const char* caption, TShor
 TTestWindow::TTestWindow(TComponent* owner) : TForm(owner) {
   SetBounds(10, 10, 600, 400);
   SetDesignVisible(true);
-  Box = Make<TComboBox>(this, "Box", this);
+  Box = Make<TComboBox>(this, "Box", this, 0);
   Box->SetBounds(0, 0, 200, 21);
-  Box->SetTabOrder(0);
-  Go = Make<TBitBtn>(this, "Go", this);
+  Go = Make<TBitBtn>(this, "Go", this, 1);
   Go->SetBounds(200, 0, 50, 21);
-  Go->SetTabOrder(1);
-  Panel = Make<TTabControl>(this, "Panel", this);
+  Panel = Make<TTabControl>(this, "Panel", this, 2);
   Panel->SetBounds(0, 30, 185, 300);
   Panel->SetAlign(alLeft);
   Panel->SetVisible(false);
-  Panel->SetTabOrder(2);
   List = Make<TCheckListBox>(this, "List", Panel);
   List->SetBounds(4, 24, 170, 200);
   Delete = Make<TBitBtn>(this, "Delete", Panel);
@@ -40,12 +38,12 @@ TTestWindow::TTestWindow(TComponent* owner) : TForm(owner) {
   Delete->SetDefault(true);
   Delete->SetCancel(true);
 
-  Menu = TComponent::Create<TMainMenu>(this, "Menu");
-  Options = Item(this, Menu->Items(), "&Možnosti");
-  Refresh = Item(this, Options, "&Aktualizovat", {VK_F5, {}});
-  Stop = Item(this, Options, "&Stop", {VK_DELETE, {}});
-  Help = Item(this, Menu->Items(), "&Nápověda", {VK_F1, {}});
-  SetMenu(Menu);
+  TMainMenu* menu = TComponent::Create<TMainMenu>(this, "Menu");
+  TMenuItem* options = Item(this, menu->Items(), "&Možnosti");
+  Refresh = Item(this, options, "&Aktualizovat", {VK_F5, {}});
+  Stop = Item(this, options, "&Stop", {VK_DELETE, {}});
+  Help = Item(this, menu->Items(), "&Nápověda", {VK_F1, {}});
+  SetMenu(menu);
 
   Refresh->OnClick = [this](TObject*) { ++refreshes; };
   Stop->OnClick = [this](TObject*) { ++stops; };
@@ -60,7 +58,8 @@ TTestWindow::TTestWindow(TComponent* owner) : TForm(owner) {
 TTestDialog::TTestDialog(TComponent* owner) : TForm(owner) {
   SetBounds(50, 50, 300, 200);
   SetBorderStyle(bsSingle);
-  Ok = Make<TBitBtn>(this, "Ok", this);
+  Ok = TComponent::Create<TBitBtn>(this, "Ok");
+  Ok->SetParent(this);
   Ok->SetKind(bkOK);
   Ok->SetCaption("&OK");
   OnActivate = [this](TObject*) { ++activations; };

@@ -1,44 +1,49 @@
 #pragma once
 // A small window with the controls key routing cares about: an address box,
-// a go button, a hidden panel holding a default-and-cancel button, a list,
-// and a menu with the shortcuts F5 and Delete.
+// a go button, a hidden panel holding a default-and-cancel button and a list,
+// and a menu with the shortcuts F5, Delete and F1. Also a dialog with an OK
+// button, and a fixture showing both on a 1280 x 994 work area.
+#include <gtest/gtest.h>
+
 #include "forms/Buttons.h"
 #include "forms/Containers.h"
 #include "forms/Menus.h"
 #include "forms/TCheckListBox.h"
 #include "forms/TComboBox.h"
 #include "forms/TForm.h"
+#include "support/HeadlessApp.h"
 
 class TTestWindow : public TForm {
  public:
   explicit TTestWindow(TComponent* owner);
 
   TComboBox* Box;
-  TBitBtn* Go;
+  TBitBtn *Go, *Delete;
   TTabControl* Panel;
   TCheckListBox* List;
-  TBitBtn* Delete;
-  TMainMenu* Menu;
-  TMenuItem* Options;
-  TMenuItem* Refresh;
-  TMenuItem* Stop;
-  TMenuItem* Help;
+  TMenuItem *Refresh, *Stop, *Help;
 
-  int refreshes = 0;
-  int stops = 0;
-  int helps = 0;
-  int goes = 0;
-  int deletes = 0;
-  int activations = 0;
-  std::vector<Word> boxKeys;
-  std::vector<Word> windowKeys;
+  int refreshes = 0, stops = 0, helps = 0, goes = 0, deletes = 0, activations = 0;
+  std::vector<Word> boxKeys, windowKeys;
 };
 
-// A plain window with an OK button (modal result 1) and an edit box.
 class TTestDialog : public TForm {
  public:
   explicit TTestDialog(TComponent* owner);
-  TBitBtn* Ok;
-  int activations = 0;
-  int closes = 0;
+  TBitBtn* Ok;  // the default button, modal result OK
+  int activations = 0, closes = 0;
+};
+
+class FormsTest : public ::testing::Test {
+ protected:
+  FormsTest() {
+    env.System().SetWorkArea({0, 0, 1280, 994});
+    env.App().CreateForm(window);
+    env.App().CreateForm(dialog);
+  }
+
+  HeadlessApp env;
+  platform::headless::HeadlessDriver& ui = env.Ui();
+  TTestWindow* window = nullptr;
+  TTestDialog* dialog = nullptr;
 };

@@ -7,13 +7,6 @@ namespace {
 
 const AnsiString kCzech = "P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2 \xFAp\xECl \xEF\xE1" "belsk\xE9 \xF3" "dy";
 const AnsiString kCzechUpper = "P\xD8\xCDLI\x8A \x8ELU\x8DOU\xC8K\xDD K\xD9\xD2 \xDAP\xCCL \xCF\xC1" "BELSK\xC9 \xD3" "DY";
-const char* const kCzechUtf8 = "Příliš žluťoučký kůň úpěl ďábelské ódy";
-
-AnsiString AllBytes() {
-  AnsiString bytes;
-  for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);
-  return bytes;
-}
 
 // The C library's converter, as an independent check of the table.
 std::string SystemCp1250ToUtf8(char byte) {
@@ -30,17 +23,18 @@ std::string SystemCp1250ToUtf8(char byte) {
 
 }  // namespace
 
-TEST(CodePage, EveryByteSurvivesBothRoundTrips) {
-  const AnsiString all = AllBytes();
+TEST(CodePage, EveryByteSurvivesBothRoundTripsAndMapsLikeTheSystem) {
+  AnsiString all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
   EXPECT_EQ(AnsiToWide(all).size(), 256u);
   EXPECT_EQ(WideToAnsi(AnsiToWide(all)), all);
   EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(all)), all);
-  for (const char undefined : {'\x81', '\x83', '\x88', '\x90', '\x98'}) {
+  for (const char undefined : {'\x81', '\x83', '\x88', '\x90', '\x98'})
     EXPECT_EQ(AnsiToWide(AnsiString(1, undefined))[0], static_cast<unsigned char>(undefined));
-  }
-}
 
-TEST(CodePage, MapsLikeTheSystemConverterAndCzechText) {
+  EXPECT_EQ(Utf8ToAnsi("Příliš žluťoučký kůň úpěl ďábelské ódy"), kCzech);
+  EXPECT_EQ(AnsiToUtf8(kCzech), "Příliš žluťoučký kůň úpěl ďábelské ódy");
+  EXPECT_EQ(AnsiToWide(kCzech), u"Příliš žluťoučký kůň úpěl ďábelské ódy");
   if (SystemCp1250ToUtf8('a') == "unavailable") GTEST_SKIP() << "no CP1250 in iconv";
   for (int b = 0x80; b < 256; ++b) {
     const std::string expected = SystemCp1250ToUtf8(static_cast<char>(b));
@@ -48,9 +42,6 @@ TEST(CodePage, MapsLikeTheSystemConverterAndCzechText) {
       EXPECT_EQ(AnsiToUtf8(AnsiString(1, static_cast<char>(b))), expected) << b;
     }
   }
-  EXPECT_EQ(Utf8ToAnsi(kCzechUtf8), kCzech);
-  EXPECT_EQ(AnsiToUtf8(kCzech), kCzechUtf8);
-  EXPECT_EQ(AnsiToWide(kCzech), u"Příliš žluťoučký kůň úpěl ďábelské ódy");
 }
 
 TEST(CodePage, CharactersOutsideTheCodePageBecomeOneQuestionMark) {
@@ -73,7 +64,6 @@ TEST(CodePage, CaseInsensitiveTextIncludesDiacritics) {
   EXPECT_EQ(AnsiUpperCase(kCzech), kCzechUpper);
   EXPECT_EQ(AnsiUpperCase("\xDF\xF7\xFF"), "\xDF\xF7\xFF");  // ß, ÷ and ˙ have no capitals here
   EXPECT_EQ(AnsiCompareText(kCzech, kCzechUpper), 0);
-  EXPECT_EQ(AnsiCompareText("\xE8", "\xC8"), 0);  // č, Č
   EXPECT_LT(AnsiCompareText("abc", "ABD"), 0);
   EXPECT_GT(AnsiCompareText("ABD", "abc"), 0);
   EXPECT_GT(AnsiCompareText("abc", "AB"), 0);

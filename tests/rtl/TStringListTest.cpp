@@ -6,7 +6,7 @@
 
 #include "rtl/CodePage.h"
 #include "rtl/Exceptions.h"
-#include "rtl/MessageOf.h"
+#include "support/MessageOf.h"
 
 namespace {
 
@@ -60,16 +60,17 @@ TEST(TStringList, SortingCarriesObjectsAndKeepsEqualEntriesInOrder) {
   }
 }
 
-TEST(TStringList, EditingKeepsEntriesAndObjectsTogether) {
+TEST(TStringList, EditingKeepsEntriesOfAnyBytesAndTheirObjectsTogether) {
+  const std::string bytes("\0a\xFF\r\n", 5), large(100000, 'q');
   TStringList list;
-  list.AddObject("one", 1);
+  list.AddObject(large, 1);
   list.AddObject("three", 3);
-  list.Insert(1, "two");
+  list.Insert(1, bytes);
   list.SetObject(1, 2);
-  list.Insert(3, "four");
+  list.Insert(3, "");
   list.Delete(0);
-  EXPECT_EQ(Pairs(list), (std::vector<std::string>{"two=2", "three=3", "four=0"}));
-  EXPECT_EQ(list.IndexOf("four"), 2);
+  EXPECT_EQ(Pairs(list), (std::vector<std::string>{bytes + "=2", "three=3", "=0"}));
+  EXPECT_EQ(list.IndexOf(""), 2);
   EXPECT_EQ(MessageOf<EListError>([&] { list.Get(3); }), "List index out of bounds (3)");
   EXPECT_EQ(MessageOf<EListError>([&] { list.Delete(-1); }), "List index out of bounds (-1)");
   EXPECT_EQ(MessageOf<EListError>([&] { list.Insert(4, "x"); }), "List index out of bounds (4)");
