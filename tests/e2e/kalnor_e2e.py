@@ -175,6 +175,14 @@ def screen_pixels(points):
     return [tuple(image[start + 3 * (y * width + x):start + 3 * (y * width + x) + 3]) for x, y in points]
 
 
+def transient_for(window):
+    """The window the given one is kept over, as the X server records it; None if none."""
+    found = re.search(r"window id # (0x[0-9a-fA-F]+)",
+                      subprocess.run(["xprop", "-id", str(window), "WM_TRANSIENT_FOR"], capture_output=True,
+                                     text=True, timeout=20).stdout)
+    return str(int(found.group(1), 16)) if found else None
+
+
 def send_close_request(window):
     """What a window manager sends when the user closes a window: WM_DELETE_WINDOW."""
 
@@ -278,6 +286,10 @@ class Kalnor:
     def _find(self, role, name=None, within=None, timeout=10):
         return accessible.wait_for(self.process.pid, role, name, within=within, timeout=timeout)
 
+    def find(self, role, name=None, within=None, timeout=10):
+        """The first shown control of the role (and name), waiting for it to appear."""
+        return self._find(role, name, within=within, timeout=timeout)
+
     def address_bar(self):
         """The "Adresa" tool bar: the address box, the go button and the circle."""
         return self._find("combo box").parent
@@ -340,6 +352,15 @@ class Kalnor:
         """The entries of the history panel, top to bottom: (tick cell, text)."""
         table = self._find("table").queryTable()
         return [(table.getAccessibleAt(row, 0), table.getAccessibleAt(row, 1).name) for row in range(table.nRows)]
+
+    def check_list_rows(self, within=None):
+        """The entries of the first check-list shown (in `within`, if given), top to bottom: (tick cell, text)."""
+        table = self._find("table", within=within).queryTable()
+        return [(table.getAccessibleAt(row, 0), table.getAccessibleAt(row, 1).name) for row in range(table.nRows)]
+
+    def frame(self, title):
+        """A shown window of the program, by its title."""
+        return self._find("frame", title)
 
     def menu_command(self, *captions):
         """Chooses a command with the mouse: a menu-bar caption, then the items below it."""

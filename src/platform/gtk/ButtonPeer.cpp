@@ -23,6 +23,9 @@ ButtonPeer::ButtonPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& 
   gtk_box_pack_start(GTK_BOX(box), label_, FALSE, FALSE, 0);
   gtk_container_add(GTK_CONTAINER(button), box);
   gtk_widget_show_all(box);
+  // Shown empty, the picture would still take room: a button with only a
+  // caption would grow wider than designed, its caption off centre.
+  gtk_widget_hide(image_);
   gtk_widget_hide(label_);
   gtk_style_context_add_class(gtk_widget_get_style_context(button), "kalnor-button");
   if (speedButton_) {
@@ -41,7 +44,9 @@ void ButtonPeer::SetCaption(const std::string& caption) {
 
 void ButtonPeer::SetPicture(const std::string& name) {
   const int size = speedButton_ ? kToolPictureSize : kButtonPictureSize;
-  gtk_image_set_from_pixbuf(GTK_IMAGE(image_), system_.Pictures().Get(name, size));
+  GdkPixbuf* picture = system_.Pictures().Get(name, size);
+  gtk_image_set_from_pixbuf(GTK_IMAGE(image_), picture);
+  gtk_widget_set_visible(image_, picture != nullptr);
 }
 
 void ButtonPeer::OnClicked(GtkButton*, gpointer self) { static_cast<ButtonPeer*>(self)->Report(PeerEventKind::Click); }

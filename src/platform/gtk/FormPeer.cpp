@@ -151,6 +151,9 @@ gboolean FormPeer::OnDeleteEvent(GtkWidget*, GdkEvent*, gpointer self) {
 
 gboolean FormPeer::OnFocusInEvent(GtkWidget*, GdkEventFocus*, gpointer self) {
   auto* form = static_cast<FormPeer*>(self);
+  // A window disabled behind a modal one cannot become active, though a
+  // window manager or a person may still give it the keyboard focus.
+  if (!gtk_widget_is_sensitive(form->Widget())) return FALSE;
   form->system_.NoteActive(form);
   form->Report(PeerEventKind::Activate);
   return FALSE;
