@@ -23,12 +23,7 @@ CheckListBoxPeer::CheckListBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPe
                                               kText, nullptr);
   gtk_style_context_add_provider(gtk_widget_get_style_context(view_), GTK_STYLE_PROVIDER(css_),
                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
-  GtkWidget* scrolled = gtk_scrolled_window_new(nullptr, nullptr);
-  gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scrolled), GTK_SHADOW_IN);
-  gtk_container_add(GTK_CONTAINER(scrolled), view_);
-  gtk_widget_show_all(scrolled);
-  Adopt(scrolled);
-  SetFocusWidget(view_);
+  AdoptScrolled(view_);
 
   g_signal_connect(toggle, "toggled", G_CALLBACK(OnToggled), this);
   g_signal_connect(view_, "cursor-changed", G_CALLBACK(OnCursorChanged), this);

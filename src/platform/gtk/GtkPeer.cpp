@@ -30,6 +30,15 @@ void GtkPeer::Adopt(GtkWidget* widget) {
   SetFocusWidget(widget_);
 }
 
+void GtkPeer::AdoptScrolled(GtkWidget* view) {
+  GtkWidget* scrolled = gtk_scrolled_window_new(nullptr, nullptr);
+  gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scrolled), GTK_SHADOW_IN);
+  gtk_container_add(GTK_CONTAINER(scrolled), view);
+  gtk_widget_show_all(scrolled);
+  Adopt(scrolled);
+  SetFocusWidget(view);
+}
+
 void GtkPeer::SetFocusWidget(GtkWidget* widget) {
   if (focusWidget_) g_signal_handlers_disconnect_by_func(focusWidget_, (gpointer)OnFocusInEvent, this);
   focusWidget_ = widget;

@@ -34,6 +34,8 @@ class GtkPeer : public IControlPeer {
  protected:
   // Takes the outer widget and stands it in the parent's child area.
   void Adopt(GtkWidget* widget);
+  // Stands a list or text view, framed and scrollable, in the parent's child area.
+  void AdoptScrolled(GtkWidget* view);
   // The widget that takes the keyboard focus and reports FocusIn.
   void SetFocusWidget(GtkWidget* widget);
   // Reports a left-button press on the widget (a picture, a label) as a click.

@@ -8,12 +8,7 @@ MemoPeer::MemoPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& list
     : GtkPeer(system, parent, listener), view_(gtk_text_view_new()) {
   gtk_text_view_set_editable(GTK_TEXT_VIEW(view_), FALSE);
   gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(view_), GTK_WRAP_WORD);
-  GtkWidget* scrolled = gtk_scrolled_window_new(nullptr, nullptr);
-  gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scrolled), GTK_SHADOW_IN);
-  gtk_container_add(GTK_CONTAINER(scrolled), view_);
-  gtk_widget_show_all(scrolled);
-  Adopt(scrolled);
-  SetFocusWidget(view_);
+  AdoptScrolled(view_);
 }
 
 void MemoPeer::SetText(const std::string& text) {

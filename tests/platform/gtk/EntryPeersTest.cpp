@@ -2,8 +2,6 @@
 #include "platform/gtk/CheckListBoxPeer.h"
 #include "platform/gtk/ComboBoxPeer.h"
 #include "platform/gtk/EditPeer.h"
-#include "platform/gtk/FormPeer.h"
-#include "platform/gtk/GtkWindowSystem.h"
 
 using platform::PeerEventKind;
 using namespace platform::gtk;
@@ -11,28 +9,11 @@ using namespace platform::gtk;
 namespace {
 
 // A shown window with one control on it.
-class EntryPeersTest : public gtktest::DisplayTest {
+class EntryPeersTest : public gtktest::WindowTest {
  protected:
-  void SetUp() override {
-    gtktest::DisplayTest::SetUp();
-    if (IsSkipped()) return;
-    system_ = std::make_unique<GtkWindowSystem>();
-    form_ = std::make_unique<FormPeer>(*system_, formListener_);
-    form_->SetBounds({0, 0, 400, 300});
-  }
-  void TearDown() override {
-    control_.reset();
-    form_.reset();
-    system_.reset();
-  }
-
   template <class Peer>
   Peer& Make() {
-    control_ = std::make_unique<Peer>(*system_, form_.get(), listener_);
-    control_->SetBounds({10, 10, 200, 100});
-    form_->SetVisible(true);
-    gtktest::Settle();
-    return static_cast<Peer&>(*control_);
+    return WindowTest::Make<Peer>({10, 10, 200, 100});
   }
 
   // A key pressed in the window, as the X server would deliver it.
@@ -52,12 +33,6 @@ class EntryPeersTest : public gtktest::DisplayTest {
     gdk_event_free(event);
     gtktest::Settle();
   }
-
-  gtktest::RecordingListener formListener_;
-  gtktest::RecordingListener listener_;
-  std::unique_ptr<GtkWindowSystem> system_;
-  std::unique_ptr<FormPeer> form_;
-  std::unique_ptr<GtkPeer> control_;
 };
 
 GtkEntry* EntryOf(GtkPeer& peer) {

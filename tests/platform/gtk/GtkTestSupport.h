@@ -5,9 +5,12 @@
 #include <gtk/gtk.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/PeerEvent.h"
+#include "platform/gtk/FormPeer.h"
+#include "platform/gtk/GtkWindowSystem.h"
 
 namespace gtktest {
 
@@ -35,9 +38,44 @@ class RecordingListener : public platform::IPeerListener {
   bool consume = true;
 };
 
+// A window with one control on it, shown once the control is made.
+class WindowTest : public DisplayTest {
+ protected:
+  void SetUp() override {
+    DisplayTest::SetUp();
+    if (IsSkipped()) return;
+    system_ = std::make_unique<platform::gtk::GtkWindowSystem>();
+    form_ = std::make_unique<platform::gtk::FormPeer>(*system_, formListener_);
+    form_->SetBounds({0, 0, 400, 300});
+  }
+  void TearDown() override {
+    control_.reset();
+    form_.reset();
+    system_.reset();
+  }
+
+  template <class Peer>
+  Peer& Make(const platform::Rect& bounds);
+
+  RecordingListener formListener_;
+  RecordingListener listener_;
+  std::unique_ptr<platform::gtk::GtkWindowSystem> system_;
+  std::unique_ptr<platform::gtk::FormPeer> form_;
+  std::unique_ptr<platform::IControlPeer> control_;
+};
+
 // Runs the main loop until the condition holds or two seconds pass.
 bool RunUntil(const std::function<bool()>& condition);
 // Runs what is pending now.
 void Settle();
+
+template <class Peer>
+Peer& WindowTest::Make(const platform::Rect& bounds) {
+  control_ = std::make_unique<Peer>(*system_, form_.get(), listener_);
+  control_->SetBounds(bounds);
+  form_->SetVisible(true);
+  Settle();
+  return static_cast<Peer&>(*control_);
+}
 
 }  // namespace gtktest

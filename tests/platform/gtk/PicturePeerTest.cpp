@@ -1,8 +1,6 @@
 #include "platform/gtk/ImagePeer.h"
 
 #include "GtkTestSupport.h"
-#include "platform/gtk/FormPeer.h"
-#include "platform/gtk/GtkWindowSystem.h"
 
 using platform::Cursor;
 using platform::PeerEventKind;
@@ -11,24 +9,13 @@ using namespace platform::gtk;
 namespace {
 
 // A shown window with a picture on it.
-class PicturePeerTest : public gtktest::DisplayTest {
+class PicturePeerTest : public gtktest::WindowTest {
  protected:
   void SetUp() override {
-    gtktest::DisplayTest::SetUp();
+    WindowTest::SetUp();
     if (IsSkipped()) return;
-    system_ = std::make_unique<GtkWindowSystem>();
-    form_ = std::make_unique<FormPeer>(*system_, formListener_);
-    form_->SetBounds({0, 0, 200, 200});
-    picture_ = std::make_unique<ImagePeer>(*system_, form_.get(), listener_);
-    picture_->SetBounds({10, 10, 34, 33});
+    picture_ = &Make<ImagePeer>({10, 10, 34, 33});
     picture_->SetPicture("add");
-    form_->SetVisible(true);
-    gtktest::Settle();
-  }
-  void TearDown() override {
-    picture_.reset();
-    form_.reset();
-    system_.reset();
   }
 
   GdkWindow* FormWindow() const { return gtk_widget_get_window(form_->Widget()); }
@@ -41,11 +28,7 @@ class PicturePeerTest : public gtktest::DisplayTest {
     gdk_event_free(event);
   }
 
-  gtktest::RecordingListener formListener_;
-  gtktest::RecordingListener listener_;
-  std::unique_ptr<GtkWindowSystem> system_;
-  std::unique_ptr<FormPeer> form_;
-  std::unique_ptr<ImagePeer> picture_;
+  ImagePeer* picture_ = nullptr;
 };
 
 }  // namespace
