@@ -102,7 +102,7 @@ bool WebKitEngine::HandlesAccelerator(Word key, TShiftState /*shift*/) {
   if (!gtk_widget_is_focus(GTK_WIDGET(view_))) return false;
   switch (key) {
     case VK_TAB: case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_HOME: case VK_END:
-    case 33: case 34:  // page up, page down
+    case VK_PRIOR: case VK_NEXT:
     case VK_SPACE: case VK_BACK: case VK_DELETE: case VK_RETURN: case VK_ESCAPE:
       return true;
     default:
