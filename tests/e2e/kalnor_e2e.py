@@ -273,7 +273,7 @@ class Kalnor:
         xdotool("click", "1")
 
     def type(self, text):
-        xdotool("type", "--delay", "40", text)
+        xdotool("type", "--delay", "40", "--", text)
 
     def screenshot(self, window, file_name):
         os.makedirs(OUTPUT, exist_ok=True)
