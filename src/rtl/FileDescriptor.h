@@ -8,6 +8,8 @@ class FileDescriptor {
   ~FileDescriptor();
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
+  FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+  FileDescriptor& operator=(FileDescriptor&& other) noexcept;
 
   bool IsOpen() const { return fd_ >= 0; }
   int Get() const { return fd_; }

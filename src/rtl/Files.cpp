@@ -144,21 +144,30 @@ AnsiString ReadWholeFile(const AnsiString& name) {
   return text;
 }
 
-void WriteWholeFile(const AnsiString& name, std::string_view bytes) {
-  const std::string target = OsName(name);
-  const std::optional<mode_t> kept = ModeToKeep(name, target);
-  std::string tempName;
+FileReplacement::FileReplacement(const AnsiString& name) : name_(name), target_(OsName(name)), file_(-1) {
+  const std::optional<mode_t> kept = ModeToKeep(name_, target_);
   // A replacement starts private and gets the old bits once it is ours.
-  FileDescriptor file(CreateBeside(target, kept ? 0600 : 0666, tempName));
-  if (!file.IsOpen()) throw EFCreateError(name, errno);
-  try {
-    if (kept && ::fchmod(file.Get(), *kept) != 0) throw EFCreateError(name, errno);
-    // Flushed to the disk before the rename, so a crash cannot leave the
-    // new name pointing at data that was never written.
-    if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0 || !file.Close()) throw EWriteError();
-    if (::rename(tempName.c_str(), target.c_str()) != 0) throw EFCreateError(name, errno);
-  } catch (...) {
-    ::unlink(tempName.c_str());
-    throw;
+  file_ = FileDescriptor(CreateBeside(target_, kept ? 0600 : 0666, tempName_));
+  if (!file_.IsOpen()) throw EFCreateError(name_, errno);
+  if (kept && ::fchmod(file_.Get(), *kept) != 0) {
+    const int error = errno;
+    ::unlink(tempName_.c_str());
+    throw EFCreateError(name_, error);
   }
+}
+
+FileReplacement::~FileReplacement() {
+  if (!committed_ && !tempName_.empty()) ::unlink(tempName_.c_str());
+}
+
+void FileReplacement::Write(std::string_view bytes) {
+  if (!WriteAll(file_.Get(), bytes)) throw EWriteError();
+}
+
+void FileReplacement::Commit() {
+  // Flushed to the disk before the rename, so a crash cannot leave the new
+  // name pointing at data that was never written.
+  if (::fsync(file_.Get()) != 0 || !file_.Close()) throw EWriteError();
+  if (::rename(tempName_.c_str(), target_.c_str()) != 0) throw EFCreateError(name_, errno);
+  committed_ = true;
 }

@@ -1,9 +1,11 @@
 #pragma once
 // Whole-file access and the system's error texts. File names are ANSI text;
 // they reach the system as UTF-8.
+#include <string>
 #include <string_view>
 
 #include "rtl/AnsiString.h"
+#include "rtl/FileDescriptor.h"
 
 // The full path of name against the current directory; "." and ".." are
 // resolved by text alone, links are not followed.
@@ -18,8 +20,27 @@ AnsiString TrimErrorText(const AnsiString& text);
 // Raises EFOpenError when the file is missing, is a folder or cannot be read.
 AnsiString ReadWholeFile(const AnsiString& name);
 
-// Replaces the file in one step: other processes see the old or the new
-// content, never a part. Raises EFCreateError when the file cannot be
-// created or is read-only, EWriteError when the data does not fit; either
-// way the old file stays as it was.
-void WriteWholeFile(const AnsiString& name, std::string_view bytes);
+// A new content for a file, written beside it and put in its place in one
+// step: other processes see the old or the new content, never a part. Raises
+// EFCreateError when the file cannot be created or is read-only, EWriteError
+// when the data does not fit; either way the old file stays as it was.
+class FileReplacement {
+ public:
+  explicit FileReplacement(const AnsiString& name);
+  // Removes the new content when it was not committed.
+  ~FileReplacement();
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
+
+  void Write(std::string_view bytes);
+  // Flushes the new content and puts it in the file's place.
+  void Commit();
+
+ private:
+  AnsiString name_;
+  std::string target_;
+  std::string tempName_;
+  FileDescriptor file_;
+  bool committed_ = false;
+};
+

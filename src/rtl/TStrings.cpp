@@ -63,15 +63,22 @@ void TStrings::LoadFromFile(const AnsiString& fileName) {
   });
 }
 
+// The text goes out a megabyte at a time; the file takes its place only
+// once all of it is written, so it is still replaced in one step.
 void TStrings::SaveToFile(const AnsiString& fileName) const {
-  const int count = Count();
+  constexpr std::size_t kChunk = 1 << 20;
+  FileReplacement file(fileName);
+  AnsiString chunk;
+  chunk.reserve(kChunk + 4096);
   AnsiString scratch;
-  std::size_t total = 0;
-  for (int i = 0; i < count; ++i) total += ViewOf(i, scratch).size() + 2;
-  AnsiString text;
-  text.reserve(total);
-  for (int i = 0; i < count; ++i) text.append(ViewOf(i, scratch)).append("\r\n", 2);
-  WriteWholeFile(fileName, text);
+  for (int i = 0; i < Count(); ++i) {
+    chunk.append(ViewOf(i, scratch)).append("\r\n", 2);
+    if (chunk.size() < kChunk) continue;
+    file.Write(chunk);
+    chunk.clear();
+  }
+  file.Write(chunk);
+  file.Commit();
 }
 
 std::string_view TStrings::ViewOf(int index, AnsiString& scratch) const {

@@ -41,18 +41,29 @@ TEST(SysErrorMessage, GivesTheSystemTextTrimmed) {
   EXPECT_EQ(TrimErrorText("chyba \xE8"), "chyba \xE8");  // č is a letter, not a control
 }
 
-TEST(WriteWholeFile, ReplacesTheFileInOneStepAndReadWholeFileGetsEveryByteBack) {
+void Replace(const std::string& name, std::string_view bytes) {
+  FileReplacement file(name);
+  file.Write(bytes);
+  file.Commit();
+}
+
+TEST(FileReplacement, ReplacesTheFileInOneStepAndReadWholeFileGetsEveryByteBack) {
   const TempDir dir;
   const std::string target = dir.File("list.kln");
   const mode_t oldMask = umask(027);
-  WriteWholeFile(target, "first");
+  Replace(target, "first");
   umask(oldMask);
   EXPECT_EQ(ModeOf(target), 0640u);
 
   chmod(target.c_str(), 0604);
   std::ifstream reader(target, std::ios::binary);  // opened before the save
   const std::string bytes("a\0b\r\n\xFF\x81", 7);
-  WriteWholeFile(target, bytes);
+  {
+    FileReplacement unfinished(target);
+    unfinished.Write("never committed");
+  }
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{"list.kln"}) << "an unfinished replacement leaves nothing";
+  Replace(target, bytes);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), {}), "first");
   EXPECT_EQ(dir.Read("list.kln"), bytes);
   EXPECT_EQ(ReadWholeFile(target), bytes);
@@ -60,6 +71,6 @@ TEST(WriteWholeFile, ReplacesTheFileInOneStepAndReadWholeFileGetsEveryByteBack) 
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"list.kln"});
 
   // Names are ANSI text and reach the disk as UTF-8.
-  WriteWholeFile(dir.File(Utf8ToAnsi("žluťoučký.txt")), "x");
+  Replace(dir.File(Utf8ToAnsi("žluťoučký.txt")), "x");
   EXPECT_EQ(dir.Read("žluťoučký.txt"), "x");
 }
