@@ -74,8 +74,7 @@ void TApplication::SetFocusedForm(TForm* form) {
 
 void TApplication::RestoreFocusedForm(TForm* form) {
   focusedForm_ = form;
-  if (form && form->Peer()) form->Peer()->SetFocus();
-  if (form && form->ActiveControl()) form->FocusControl(form->ActiveControl());
+  if (form) form->TakeFocus();
 }
 
 std::vector<TForm*> TApplication::Forms() const {

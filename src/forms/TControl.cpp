@@ -71,13 +71,13 @@ void TControl::SetCaption(const AnsiString& caption) {
 void TControl::SetHint(const AnsiString& hint) {
   if (hint == hint_) return;
   hint_ = hint;
-  if (peer_) peer_->SetHint(showHint_ ? hint_ : AnsiString());
+  if (peer_) peer_->SetHint(ShownHint());
 }
 
 void TControl::SetShowHint(bool show) {
   if (show == showHint_) return;
   showHint_ = show;
-  if (peer_) peer_->SetHint(showHint_ ? hint_ : AnsiString());
+  if (peer_) peer_->SetHint(ShownHint());
 }
 
 void TControl::SetPicture(const std::string& name) {
@@ -108,7 +108,7 @@ std::unique_ptr<platform::IControlPeer> TControl::MakePeer(platform::IControlPee
 void TControl::ApplyToPeer() {
   peer_->SetBounds(bounds_);
   peer_->SetCaption(caption_);
-  peer_->SetHint(showHint_ ? hint_ : AnsiString());
+  peer_->SetHint(ShownHint());
   if (!picture_.empty()) peer_->SetPicture(picture_);
   if (cursor_ != crDefault) peer_->SetCursor(cursor_);
   peer_->SetEnabled(enabled_);

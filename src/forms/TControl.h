@@ -81,6 +81,8 @@ class TControl : public TComponent, public platform::IPeerListener {
 
  private:
   void RequestParentRealign();
+  // The hint the native control shows: none unless hints are on.
+  AnsiString ShownHint() const { return showHint_ ? hint_ : AnsiString(); }
 
   TWinControl* parent_ = nullptr;
   platform::Rect bounds_;

@@ -72,6 +72,11 @@ void TForm::FocusControl(TWinControl* control) {
   if (control && control->Peer()) control->Peer()->SetFocus();
 }
 
+void TForm::TakeFocus() {
+  Peer()->SetFocus();
+  if (activeControl_) FocusControl(activeControl_);
+}
+
 void TForm::NoteFocus(TWinControl* control) { activeControl_ = control; }
 
 void TForm::AfterConstruction() {
@@ -83,8 +88,7 @@ void TForm::Show() {
   if (Visible()) return;
   SetVisible(true);
   if (!activeControl_ || !activeControl_->CanFocus()) activeControl_ = FindFirstFocusable();
-  Peer()->SetFocus();
-  if (activeControl_) FocusControl(activeControl_);
+  TakeFocus();
   Application->SetFocusedForm(this);
   Application->AlignForms();
 }

@@ -44,6 +44,8 @@ class TForm : public TWinControl {
 
   TWinControl* ActiveControl() const { return activeControl_; }
   void FocusControl(TWinControl* control);
+  // Gives the window, and within it its active control, the keyboard focus.
+  void TakeFocus();
   void NoteFocus(TWinControl* control);
 
   void Show();
