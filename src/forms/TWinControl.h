@@ -5,6 +5,9 @@
 
 #include "forms/TControl.h"
 
+// A window as the platform knows it: its peer.
+using HWND = platform::IControlPeer*;
+
 class TWinControl : public TControl {
  public:
   explicit TWinControl(TComponent* owner);
@@ -19,6 +22,9 @@ class TWinControl : public TControl {
   void Realign();
   // The area the aligned children share, in this control's coordinates.
   virtual platform::Rect DisplayRect() const;
+
+  // Null until the control has a peer.
+  HWND Handle() const { return Peer(); }
 
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool stop) { tabStop_ = stop; }

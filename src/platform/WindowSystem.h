@@ -1,6 +1,6 @@
 #pragma once
 // The window system the class library runs on: peers, the message loop,
-// timers, the desktop and the message box.
+// timers, the desktop, its shell and the message box.
 #include <functional>
 #include <memory>
 #include <string>
@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/ControlPeer.h"
 #include "platform/PeerEvent.h"
+#include "platform/Shell.h"
 #include "platform/WebEngine.h"
 
 namespace platform {
@@ -42,6 +43,7 @@ class IWindowSystem {
   virtual void MinimizeApplication() = 0;
 
   virtual IClock& Clock() = 0;
+  virtual IShell& Shell() = 0;
 
   // A modal box with a stop icon and one OK button.
   virtual void ShowErrorBox(const std::string& text, const std::string& caption) = 0;

@@ -7,6 +7,7 @@
 
 #include "platform/SystemClock.h"
 #include "platform/WindowSystem.h"
+#include "platform/gtk/DesktopShell.h"
 #include "platform/gtk/EngineSettings.h"
 #include "platform/gtk/PictureStore.h"
 
@@ -31,6 +32,7 @@ class GtkWindowSystem : public IWindowSystem {
   void MinimizeApplication() override;
   void ShowErrorBox(const std::string& text, const std::string& caption) override;
   IClock& Clock() override { return clock_; }
+  IShell& Shell() override { return shell_; }
 
   PictureStore& Pictures() { return pictures_; }
   const EngineSettings& Engine() const { return engineSettings_; }
@@ -50,6 +52,7 @@ class GtkWindowSystem : public IWindowSystem {
   std::vector<FormPeer*> forms_;
   FormPeer* active_ = nullptr;
   SystemClock clock_;
+  DesktopShell shell_;
 };
 
 }  // namespace platform::gtk

@@ -10,6 +10,7 @@
 
 #include "platform/WindowSystem.h"
 #include "platform/headless/HeadlessPeer.h"
+#include "platform/headless/RecordingShell.h"
 #include "platform/headless/ScriptedClock.h"
 
 namespace platform::headless {
@@ -38,6 +39,7 @@ class HeadlessWindowSystem : public IWindowSystem {
   void MinimizeApplication() override { applicationMinimized_ = true; }
   void ShowErrorBox(const std::string& text, const std::string& caption) override;
   ScriptedClock& Clock() override { return clock_; }
+  RecordingShell& Shell() override { return shell_; }
 
   // what a test sets up
   void SetWorkArea(const Rect& area) { workArea_ = area; }
@@ -92,6 +94,7 @@ class HeadlessWindowSystem : public IWindowSystem {
   HeadlessPeer* activeWindow_ = nullptr;
   HeadlessPeer* focusedPeer_ = nullptr;
   ScriptedClock clock_;
+  RecordingShell shell_;
 };
 
 }  // namespace platform::headless
