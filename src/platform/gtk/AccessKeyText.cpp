@@ -16,6 +16,11 @@ AccessKeyText AccessKeyText::Parse(const std::string& caption) {
   return result;
 }
 
+gunichar AccessKeyText::Key() const {
+  if (underline < 0) return 0;
+  return g_unichar_tolower(g_utf8_get_char(ToGtk(text.substr(underline, 1)).c_str()));
+}
+
 void AccessKeyText::Show(GtkLabel* label, const std::string& caption) {
   const AccessKeyText parsed = Parse(caption);
   gtk_label_set_text(label, ToGtk(parsed.text).c_str());

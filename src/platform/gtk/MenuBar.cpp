@@ -1,6 +1,7 @@
 #include "platform/gtk/MenuBar.h"
 
 #include "platform/gtk/AccessKeyText.h"
+#include "platform/gtk/GtkPeer.h"
 #include "platform/gtk/PictureStore.h"
 
 namespace platform::gtk {
@@ -8,17 +9,18 @@ namespace platform::gtk {
 namespace {
 
 constexpr int kMenuPictureSize = 16;
+constexpr int kShortcutGap = 24;
 constexpr const char* kCommandKey = "kalnor-command";
+constexpr const char* kAccessKey = "kalnor-access-key";
 
-void ShowShortcut(GtkAccelLabel* label, const std::string& text) {
+// The shortcut as the class library names it ("Del", not GTK's "Delete"),
+// right-aligned like an accelerator.
+void AddShortcut(GtkBox* box, const std::string& text) {
   if (text.empty()) return;
-  guint key = 0;
-  GdkModifierType mods = static_cast<GdkModifierType>(0);
-  if (text == "Del")
-    key = GDK_KEY_Delete;
-  else
-    gtk_accelerator_parse(text.c_str(), &key, &mods);
-  if (key) gtk_accel_label_set_accel(label, key, mods);
+  GtkWidget* shortcut = gtk_label_new(ToGtk(text).c_str());
+  gtk_style_context_add_class(gtk_widget_get_style_context(shortcut), "dim-label");
+  gtk_widget_set_margin_start(shortcut, kShortcutGap);
+  gtk_box_pack_end(box, shortcut, FALSE, FALSE, 0);
 }
 
 }  // namespace
@@ -37,6 +39,7 @@ GtkWidget* MenuBar::Build(const std::vector<MenuEntry>& entries, const std::vect
 GtkWidget* MenuBar::MakeMenu(const std::vector<MenuEntry>& entries) {
   GtkWidget* menu = gtk_menu_new();
   for (const MenuEntry& entry : entries) gtk_menu_shell_append(GTK_MENU_SHELL(menu), MakeItem(entry, false));
+  g_signal_connect(menu, "key-press-event", G_CALLBACK(OnMenuKeyPressEvent), nullptr);
   return menu;
 }
 
@@ -47,15 +50,16 @@ GtkWidget* MenuBar::MakeItem(const MenuEntry& entry, bool onBar) {
   const bool hasPicture = entry.imageIndex >= 0 && entry.imageIndex < static_cast<int>(pictures_.size());
   GdkPixbuf* picture = hasPicture ? store_.Get(pictures_[entry.imageIndex], kMenuPictureSize) : nullptr;
   if (picture) gtk_box_pack_start(GTK_BOX(box), gtk_image_new_from_pixbuf(picture), FALSE, FALSE, 0);
-  GtkWidget* label = gtk_accel_label_new("");
+  GtkWidget* label = gtk_label_new("");
   AccessKeyText::Show(GTK_LABEL(label), entry.caption);
   gtk_label_set_xalign(GTK_LABEL(label), 0);
-  ShowShortcut(GTK_ACCEL_LABEL(label), entry.shortcutText);
   gtk_box_pack_start(GTK_BOX(box), label, TRUE, TRUE, 0);
+  AddShortcut(GTK_BOX(box), entry.shortcutText);
   // Items without a picture keep their text in line with the others.
   if (!picture && !onBar) gtk_widget_set_margin_start(label, kMenuPictureSize + 6);
   gtk_container_add(GTK_CONTAINER(item), box);
   gtk_widget_set_sensitive(item, entry.enabled);
+  g_object_set_data(G_OBJECT(item), kAccessKey, GUINT_TO_POINTER(AccessKeyText::Parse(entry.caption).Key()));
   if (!entry.children.empty()) {
     gtk_menu_item_set_submenu(GTK_MENU_ITEM(item), MakeMenu(entry.children));
   } else {
@@ -73,6 +77,21 @@ gboolean MenuBar::OnButtonReleaseEvent(GtkWidget* bar, GdkEventButton* event, gp
   gtk_menu_shell_deactivate(GTK_MENU_SHELL(bar));
   OnActivate(GTK_MENU_ITEM(item), self);
   return TRUE;
+}
+
+// An open menu chooses the item whose access key is typed, in either case and
+// with or without Alt, highlighted item or not, as on the desktop the program
+// comes from; GTK's own mnemonics want a highlighted item and the exact case.
+// A command closes the menus before it runs; a sub-menu opens.
+gboolean MenuBar::OnMenuKeyPressEvent(GtkWidget* menu, GdkEventKey* event, gpointer) {
+  const gunichar typed = g_unichar_tolower(gdk_keyval_to_unicode(event->keyval));
+  if (typed == 0 || (event->state & GDK_CONTROL_MASK)) return FALSE;
+  GtkWidget* chosen = nullptr;
+  GList* items = gtk_container_get_children(GTK_CONTAINER(menu));
+  for (GList* i = items; i && !chosen; i = i->next)
+    if (GPOINTER_TO_UINT(g_object_get_data(G_OBJECT(i->data), kAccessKey)) == typed) chosen = GTK_WIDGET(i->data);
+  g_list_free(items);
+  return chosen && gtk_widget_mnemonic_activate(chosen, FALSE);
 }
 
 void MenuBar::OnActivate(GtkMenuItem* item, gpointer self) {

@@ -1,7 +1,8 @@
 #pragma once
 // Builds a GtkMenuBar from the class library's menu model. Choosing an item
 // reports its command id; shortcuts are shown, never bound: the class library
-// handles the keys.
+// handles the keys, and opens the menus with theirs. Only an open menu, which
+// holds the keyboard, takes its items' access keys itself.
 #include <gtk/gtk.h>
 
 #include <functional>
@@ -24,6 +25,7 @@ class MenuBar {
   GtkWidget* MakeItem(const MenuEntry& entry, bool onBar);
   GtkWidget* MakeMenu(const std::vector<MenuEntry>& entries);
   static gboolean OnButtonReleaseEvent(GtkWidget* bar, GdkEventButton* event, gpointer self);
+  static gboolean OnMenuKeyPressEvent(GtkWidget* menu, GdkEventKey* event, gpointer);
   static void OnActivate(GtkMenuItem* item, gpointer self);
 
   PictureStore& store_;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "rtl/CodePage.h"
+
 using platform::gtk::AccessKeyText;
 
 TEST(AccessKeyTextTest, TheMarkedLetterIsUnderlinedAndTheMarkerDropped) {
@@ -31,4 +33,20 @@ TEST(AccessKeyTextTest, OnlyTheFirstMarkerUnderlines) {
   const AccessKeyText parsed = AccessKeyText::Parse("&a&b");
   EXPECT_EQ(parsed.text, "ab");
   EXPECT_EQ(parsed.underline, 0);
+}
+
+TEST(AccessKeyTextTest, TheKeyIsTheMarkedCharacterInLowerCase) {
+  const struct {
+    const char* caption;  // UTF-8, sent as 8-bit text
+    gunichar key;
+  } cases[] = {
+      {"&Soubor", 's'},
+      {"Ř&adit od A-Z", 'a'},
+      {"&Řadit", 0x0159 /* ř */},
+      {"pod_trž&ítko", 0xED /* í */},
+      {"Tom && Jerry", 0},
+      {"Konec", 0},
+      {"End&", 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AccessKeyText::Parse(Utf8ToAnsi(c.caption)).Key(), c.key) << c.caption;
 }
