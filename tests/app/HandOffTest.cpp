@@ -4,14 +4,7 @@
 
 namespace {
 
-// With both list files there, so that every message box comes from the case itself.
-class HandOff : public ProgramScenario {
- public:
-  HandOff() {
-    dir.Write("edit.kln", "");
-    dir.Write("history.kln", "");
-  }
-};
+using HandOff = EmptyListsScenario;
 
 TEST_F(HandOff, EachChoiceOfTheEngineSettingsStartsThePanelAnewAndNothingShowsWhenItCannot) {
   Then([&] {

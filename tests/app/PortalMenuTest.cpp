@@ -86,9 +86,9 @@ TEST_F(PortalMenu, TheMenuAndItsGroupsOnlyOpenAndNavigateNowhere) {
   RunProgram();
 }
 
-TEST_F(PortalMenu, ARefusedNavigationShowsTheControlsErrorAndTheMenuStaysUsable) {
-  dir.Write("edit.kln", "");
-  dir.Write("history.kln", "");
+using RefusedPortal = EmptyListsScenario;
+
+TEST_F(RefusedPortal, ARefusedNavigationShowsTheControlsErrorAndTheMenuStaysUsable) {
   Then([&] {
     Web().failures["Navigate"] = {hresult::Fail, u"The address is refused"};
     Choose(ui, kItems[0]);

@@ -3,14 +3,7 @@
 
 namespace {
 
-// With both list files there, so that every message box comes from the case itself.
-class Printing : public ProgramScenario {
- public:
-  Printing() {
-    dir.Write("edit.kln", "");
-    dir.Write("history.kln", "");
-  }
-};
+using Printing = EmptyListsScenario;
 
 // The references the control's interface holds now, the wrapper's own included.
 ULONG References(TWebBrowser& browser) {

@@ -458,6 +458,13 @@ class KalnorTestCase(unittest.TestCase):
         self.assert_eventually(program.caption, HOME_TITLE + TITLE_SUFFIX, 20, "the home page title in the caption")
         return program
 
+    def assert_goes_on(self, program):
+        """The program still runs and loads pages: F5 reloads the home page."""
+        requests = self.server.count("/home.html")
+        program.key("F5")
+        self.assert_eventually(lambda: self.server.count("/home.html"), requests + 1, 20, "the home page reloaded")
+        self.assertIsNone(program.process.poll())
+
     def assert_eventually(self, read, expected, timeout, what):
         """Polls until read() gives the expected value; fails showing the last one."""
         end = time.monotonic() + timeout

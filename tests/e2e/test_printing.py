@@ -43,11 +43,19 @@ class PrintingTest(KalnorTestCase):
         program.screenshot("root", "no-such-printer.png")
         self.assertEqual(box.texts, ['Cannot print on the printer "No Such Printer": Printer not found.'])
         program.confirm_message_box(box)
+        self.assert_goes_on(program)
 
-        requests = self.server.count("/home.html")
-        program.key("F5")
-        self.assert_eventually(lambda: self.server.count("/home.html"), requests + 1, 20, "the home page reloaded")
-        self.assertIsNone(program.process.poll())
+    def test_a_job_that_fails_after_the_command_is_reported_and_the_program_goes_on(self):
+        folder = self.enterContext(tempfile.TemporaryDirectory(prefix="kalnor-print-"))
+        output = os.path.join(folder, "missing", "page.pdf")
+        program = self.start_and_show_home(engine=[f"printer={FILE_PRINTER}", f"print-file={output}"])
+        program.menu_command("Soubor", "Tisk")
+        box = program.wait_message_box(BOX_TITLE, timeout=60)
+        self.assertEqual(len(box.texts), 1)
+        self.assertTrue(box.texts[0].startswith(f'Cannot print on the printer "{FILE_PRINTER}": '), box.texts[0])
+        self.assertIn(output, box.texts[0])
+        program.confirm_message_box(box)
+        self.assert_goes_on(program)
 
 
 if __name__ == "__main__":

@@ -22,6 +22,15 @@ std::string CurrentUri(WebKitWebView* view) {
   return uri ? uri : "";
 }
 
+// Without a printer name the system's default printer is used.
+GtkPrintSettings* NewPrintSettings(const EngineSettings& engine) {
+  GtkPrintSettings* print = gtk_print_settings_new();
+  if (!engine.printer.empty()) gtk_print_settings_set_printer(print, engine.printer.c_str());
+  if (!engine.printFile.empty())
+    gtk_print_settings_set(print, GTK_PRINT_SETTINGS_OUTPUT_URI, FileUri(engine.printFile).c_str());
+  return print;
+}
+
 WideString PrintFailure(const std::string& printer, const char* reason) {
   const std::string where = printer.empty() ? "the default printer" : "the printer \"" + printer + "\"";
   return Utf8ToUtf16("Cannot print on " + where + ": " + reason);
@@ -98,17 +107,12 @@ EngineResult WebKitEngine::ExecWB(int command, int /*option*/, Variant* /*in*/, 
 }
 
 EngineResult WebKitEngine::Print() {
-  const EngineSettings& settings = system_.Engine();
-  GtkPrintSettings* print = gtk_print_settings_new();
-  // Without a printer name the system's default printer is used.
-  if (!settings.printer.empty()) gtk_print_settings_set_printer(print, settings.printer.c_str());
-  if (!settings.printFile.empty())
-    gtk_print_settings_set(print, GTK_PRINT_SETTINGS_OUTPUT_URI, FileUri(settings.printFile).c_str());
   WebKitPrintOperation* operation = webkit_print_operation_new(view_);
+  GtkPrintSettings* print = NewPrintSettings(system_.Engine());
   webkit_print_operation_set_print_settings(operation, print);
   g_object_unref(print);
 
-  auto* job = new PrintJob{this, alive_, settings.printer, false, {}};
+  auto* job = new PrintJob{this, alive_, system_.Engine().printer, false, {}};
   g_signal_connect_data(operation, "failed", G_CALLBACK(OnPrintFailed), job,
                         [](gpointer data, GClosure*) { delete static_cast<PrintJob*>(data); }, GConnectFlags(0));
   // The job's own reference goes when it finishes; ours keeps the job readable
