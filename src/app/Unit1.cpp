@@ -1,14 +1,29 @@
 #include "app/Unit1.h"
 
+#include "app/Author.h"
 #include "app/Gradient.h"
 #include "app/TickedEntries.h"
 #include "app/Unit4.h"
+#include "forms/ComObj.h"
+#include "forms/ShellApi.h"
 #include "forms/TApplication.h"
 #include "rtl/AnsiLiteral.h"
 #include "rtl/CodePage.h"
 #include "rtl/TimeFormat.h"
 
 TForm1* Form1 = nullptr;
+
+namespace {
+
+// The print command's arguments: empty, never assigned, the same two for every print.
+VARIANT PrintIn;
+VARIANT PrintOut;
+
+void MailTo(const char* address) {
+  ShellExecuteA(nullptr, "open", (std::string("mailto:") + address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace
 
 void TForm1::FormCreate(TObject* /*Sender*/) {
   Form1->SetClientHeight(800);
@@ -129,3 +144,42 @@ void TForm1::Button1Click(TObject* /*Sender*/) {
 void TForm1::Oblben1Click(TObject* /*Sender*/) { form4->ShowModal(); }
 void TForm1::SpeedButton7Click(TObject* /*Sender*/) { form4->ShowModal(); }
 void TForm1::Image5Click(TObject* /*Sender*/) { form4->ShowModal(); }
+
+void TForm1::Seznam1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.seznam.cz"); }
+void TForm1::Centrum1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.centrum.cz"); }
+void TForm1::Google1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.google.cz"); }
+void TForm1::Atlas1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.atlas.cz"); }
+void TForm1::Email1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.email.cz"); }
+void TForm1::Seznam2Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"email.seznam.cz"); }
+void TForm1::Centrum2Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"mail.centrum.cz"); }
+void TForm1::Gmail1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"mail.google.com"); }
+void TForm1::Atlas2Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"mail.atlas.cz"); }
+void TForm1::Post1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.post.cz"); }
+void TForm1::IDnes1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.idnes.cz"); }
+void TForm1::Centrum3Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"zpravy.centrum.cz"); }
+void TForm1::SuperSpy1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.superspy.cz"); }
+void TForm1::Novinky1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.novinky.cz"); }
+void TForm1::MobilMania1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.mobilmania.cz"); }
+void TForm1::Mobil1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"mobil.idnes.cz"); }
+void TForm1::Sport1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.sport.cz"); }
+void TForm1::DownloadPortal1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.instaluj.cz"); }
+void TForm1::Slunecnice1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.slunecnice.cz"); }
+void TForm1::Studna1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"studna.cpress.cz"); }
+void TForm1::stahuj1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(u"www.stahuj.cz"); }
+void TForm1::AuthorSite1Click(TObject* /*Sender*/) { WebBrowser1->Navigate(AnsiToWide(kAuthorSiteHost)); }
+
+// No dialog and no printer chosen here: the control prints as it is set up.
+void TForm1::isk1Click(TObject* /*Sender*/) {
+  const TComInterface<IWebBrowser2> browser = WebBrowser1->ControlInterface();
+  OleCheck(browser->ExecWB(OLECMDID_PRINT, OLECMDEXECOPT_DONTPROMPTUSER, &PrintIn, &PrintOut));
+}
+
+void TForm1::Nastaventisku1Click(TObject* /*Sender*/) { PrinterSetupDialog1->Execute(); }
+
+// The panel runs on its own; whether it started is not looked at.
+void TForm1::Nastavenwebu1Click(TObject* /*Sender*/) {
+  WinExec("rundll32 shell32.dll,Control_RunDLL InetCpl.cpl,,0", SW_SHOW);
+}
+
+void TForm1::SpeedButton10Click(TObject* /*Sender*/) { MailTo(kAuthorMail); }
+void TForm1::Image4Click(TObject* /*Sender*/) { MailTo(kAuthorSecondMail); }

@@ -138,6 +138,38 @@ class TForm1 : public TForm {
   void SpeedButton7Click(TObject* Sender);
   void Image5Click(TObject* Sender);
 
+  // the portal menu
+  void Seznam1Click(TObject* Sender);
+  void Centrum1Click(TObject* Sender);
+  void Google1Click(TObject* Sender);
+  void Atlas1Click(TObject* Sender);
+  void Email1Click(TObject* Sender);
+  void Seznam2Click(TObject* Sender);
+  void Centrum2Click(TObject* Sender);
+  void Gmail1Click(TObject* Sender);
+  void Atlas2Click(TObject* Sender);
+  void Post1Click(TObject* Sender);
+  void IDnes1Click(TObject* Sender);
+  void Centrum3Click(TObject* Sender);
+  void SuperSpy1Click(TObject* Sender);
+  void Novinky1Click(TObject* Sender);
+  void MobilMania1Click(TObject* Sender);
+  void Mobil1Click(TObject* Sender);
+  void Sport1Click(TObject* Sender);
+  void DownloadPortal1Click(TObject* Sender);
+  void Slunecnice1Click(TObject* Sender);
+  void Studna1Click(TObject* Sender);
+  void stahuj1Click(TObject* Sender);
+  void AuthorSite1Click(TObject* Sender);
+
+  // printing, the engine's settings and the mail hand-off; the printer set-up
+  // and the second address are bound to no event
+  void isk1Click(TObject* Sender);
+  void Nastaventisku1Click(TObject* Sender);
+  void Nastavenwebu1Click(TObject* Sender);
+  void SpeedButton10Click(TObject* Sender);
+  void Image4Click(TObject* Sender);
+
  private:
   // The form description: components, their properties and the bound handlers.
   void BuildDesign();

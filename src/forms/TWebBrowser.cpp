@@ -1,21 +1,15 @@
 #include "forms/TWebBrowser.h"
 
+#include "forms/ComObj.h"
 #include "forms/TApplication.h"
 #include "rtl/CodePage.h"
 #include "rtl/Exceptions.h"
 #include "rtl/HResult.h"
 
-namespace {
-
-void OleCheck(const platform::EngineResult& result) {
-  if (result.Failed()) throw EOleException(result.code, WideToAnsi(result.description));
-}
-
-}  // namespace
-
 TWebBrowser::TWebBrowser(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
 
 TWebBrowser::~TWebBrowser() {
+  if (interface_) interface_->Release();
   if (engine_) engine_->SetEngineListener(nullptr);
 }
 
@@ -38,12 +32,17 @@ void TWebBrowser::GoHome() { OleCheck(Engine().GoHome()); }
 void TWebBrowser::GoSearch() { OleCheck(Engine().GoSearch()); }
 void TWebBrowser::Refresh() { OleCheck(Engine().Refresh()); }
 void TWebBrowser::Stop() { OleCheck(Engine().Stop()); }
-void TWebBrowser::ExecWB(int command, int option) { OleCheck(Engine().ExecWB(command, option)); }
 
 WideString TWebBrowser::LocationURL() {
   WideString url;
   OleCheck(Engine().LocationURL(url));
   return url;
+}
+
+TComInterface<IWebBrowser2> TWebBrowser::ControlInterface() {
+  if (!interface_) interface_ = new IWebBrowser2(Engine());
+  interface_->AddRef();
+  return TComInterface<IWebBrowser2>(interface_);
 }
 
 bool TWebBrowser::OwnAccelerator(Word key, TShiftState shift) {
@@ -60,4 +59,9 @@ void TWebBrowser::EngineDownloadComplete() {
 
 void TWebBrowser::EngineTitleChange(const WideString& title) {
   Application->Fire(OnTitleChange, this, title);
+}
+
+// The job was accepted and has failed since: reported like any other error.
+void TWebBrowser::EnginePrintFailed(const WideString& description) {
+  Application->ShowException(EOleException(hresult::Fail, WideToAnsi(description)));
 }

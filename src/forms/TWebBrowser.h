@@ -1,6 +1,8 @@
 #pragma once
 // The web control: the engine's operations, each checked for failure, and its
 // three events delivered through the application's dispatch.
+#include "forms/IWebBrowser2.h"
+#include "forms/TComInterface.h"
 #include "forms/TWinControl.h"
 #include "platform/WebEngine.h"
 
@@ -22,8 +24,10 @@ class TWebBrowser : public TWinControl, private platform::IWebEngineListener {
   void GoSearch();
   void Refresh();
   void Stop();
-  void ExecWB(int command, int option);
   WideString LocationURL();
+  // The control's command interface, connected on the first request; raises
+  // EOleException while the control is not there.
+  TComInterface<IWebBrowser2> ControlInterface();
 
   TNotifyEvent OnDownloadBegin;
   TNotifyEvent OnDownloadComplete;
@@ -40,6 +44,8 @@ class TWebBrowser : public TWinControl, private platform::IWebEngineListener {
   void EngineDownloadBegin() override;
   void EngineDownloadComplete() override;
   void EngineTitleChange(const WideString& title) override;
+  void EnginePrintFailed(const WideString& description) override;
 
   platform::IWebEngine* engine_ = nullptr;
+  IWebBrowser2* interface_ = nullptr;  // the wrapper's own reference
 };

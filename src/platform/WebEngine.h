@@ -11,6 +11,13 @@ namespace platform {
 
 using WideString = std::u16string;
 
+// A command argument, as a tagged value. The commands in use take empty
+// arguments, so no value is kept.
+constexpr std::uint16_t kVariantEmpty = 0;
+struct Variant {
+  std::uint16_t type = kVariantEmpty;
+};
+
 struct EngineResult {
   std::int32_t code = 0;
   WideString description;  // why it failed; may be empty
@@ -24,6 +31,8 @@ class IWebEngineListener {
   virtual void EngineDownloadBegin() = 0;
   virtual void EngineDownloadComplete() = 0;
   virtual void EngineTitleChange(const WideString& title) = 0;
+  // A print job failed after the print command had been accepted.
+  virtual void EnginePrintFailed(const WideString& description) = 0;
 };
 
 class IWebEngine {
@@ -37,7 +46,7 @@ class IWebEngine {
   virtual EngineResult GoSearch() = 0;
   virtual EngineResult Refresh() = 0;
   virtual EngineResult Stop() = 0;
-  virtual EngineResult ExecWB(int command, int option) = 0;
+  virtual EngineResult ExecWB(int command, int option, Variant* in, Variant* out) = 0;
   virtual EngineResult LocationURL(WideString& url) = 0;
   // True when the page itself wants this key (its own accelerators).
   virtual bool HandlesAccelerator(Word key, TShiftState shift) = 0;

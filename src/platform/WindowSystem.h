@@ -47,6 +47,8 @@ class IWindowSystem {
 
   // A modal box with a stop icon and one OK button.
   virtual void ShowErrorBox(const std::string& text, const std::string& caption) = 0;
+  // The desktop's modal printer and page set-up dialog; true when confirmed.
+  virtual bool RunPrinterSetup() = 0;
 };
 
 }  // namespace platform

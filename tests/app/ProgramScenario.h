@@ -37,3 +37,13 @@ class ProgramScenario : public ::testing::Test {
   platform::headless::HeadlessWindowSystem system;
   platform::headless::HeadlessDriver ui{system};
 };
+
+// A run that starts with both list files there and empty, so that every
+// message box comes from the case itself.
+class EmptyListsScenario : public ProgramScenario {
+ public:
+  EmptyListsScenario() {
+    dir.Write("edit.kln", "");
+    dir.Write("history.kln", "");
+  }
+};

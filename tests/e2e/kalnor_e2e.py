@@ -217,29 +217,67 @@ def send_close_request(window):
     x11.XCloseDisplay(display)
 
 
+def register_default_program(data_home, mime_type, log, argument="%u"):
+    """Makes, in a throwaway XDG data folder, a program that appends each of its
+    arguments as a line to `log` the desktop's default for the MIME type; it is
+    given the address (%u) or the file's path (%f)."""
+    applications = os.path.join(data_home, "applications")
+    os.makedirs(applications, exist_ok=True)
+    recorder = os.path.join(data_home, "recorder.sh")
+    with open(recorder, "w", encoding="utf-8") as script:
+        script.write(f"#!/bin/sh\nprintf '%s\\n' \"$@\" >> '{log}'\n")
+    os.chmod(recorder, 0o755)
+    with open(os.path.join(applications, "kalnor-recorder.desktop"), "w", encoding="utf-8") as entry:
+        entry.write(f"[Desktop Entry]\nType=Application\nName=Recorder\nExec={recorder} {argument}\n"
+                    f"MimeType={mime_type};\nNoDisplay=true\n")
+    with open(os.path.join(applications, "mimeapps.list"), "w", encoding="utf-8") as defaults:
+        defaults.write(f"[Default Applications]\n{mime_type}=kalnor-recorder.desktop\n")
+
+
+def programs_for(mime_type, data_home):
+    """The desktop entries of the programs GIO finds for the type with that data folder."""
+    found = subprocess.run(["gio", "mime", mime_type], capture_output=True, text=True, timeout=20,
+                           env=dict(os.environ, XDG_DATA_HOME=data_home)).stdout
+    return sorted(set(re.findall(r"\S+\.desktop", found)))
+
+
+def recorded_lines(log):
+    if not os.path.exists(log):
+        return []
+    with open(log, encoding="utf-8") as f:
+        return f.read().splitlines()
+
+
 MessageBox = collections.namedtuple("MessageBox", "node title texts")
 
 
 class Kalnor:
     """The program running in its own folder, with the given list files."""
 
-    def __init__(self, server, home="/home.html", edit=("seznam.cz",), history=("http://example.test/",)):
+    def __init__(self, server, home="/home.html", edit=("seznam.cz",), history=("http://example.test/",),
+                 engine=(), env=None):
+        """`engine`: more "key=value" lines of the engine's settings; `env`: more environment."""
         self.folder = tempfile.mkdtemp(prefix="kalnor-e2e-")
         config = os.path.join(self.folder, "config", "kalnor")
         os.makedirs(config)
-        with open(os.path.join(config, "engine.ini"), "w", encoding="utf-8") as ini:
-            ini.write(f"[engine]\nhome={server.url(home)}\nsearch={server.url('/second.html')}\n")
+        self.settings_file = os.path.join(config, "engine.ini")
+        self.write_settings(server.url(home), server.url("/second.html"), *engine)
         if edit is not None:
             self.write_list("edit.kln", edit)
         if history is not None:
             self.write_list("history.kln", history)
-        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(self.folder, "config"))
+        env = dict(os.environ, **(env or {}), XDG_CONFIG_HOME=os.path.join(self.folder, "config"))
         self.log = open(os.path.join(self.folder, "kalnor.log"), "wb")
         self.process = subprocess.Popen([KALNOR], cwd=self.folder, env=env, stdout=self.log, stderr=self.log)
         self.window = None
 
     def path(self, name):
         return os.path.join(self.folder, name)
+
+    def write_settings(self, home, search, *more):
+        """The engine's settings file, as the user would edit it."""
+        with open(self.settings_file, "w", encoding="utf-8") as ini:
+            ini.write("".join(line + "\n" for line in ("[engine]", f"home={home}", f"search={search}", *more)))
 
     def write_list(self, name, entries):
         with open(self.path(name), "wb") as f:
@@ -363,14 +401,14 @@ class Kalnor:
         return self._find("frame", title)
 
     def menu_command(self, *captions):
-        """Chooses a command with the mouse: a menu-bar caption, then the items below it."""
+        """Chooses a command with the mouse: a menu-bar caption, then the sub-menus and the item below it."""
         bar = self._find("menu bar")
         item = next((node for node in accessible.children(bar) if node.name == captions[0]), None)
         if item is None:
             raise AssertionError(f"no {captions[0]!r} on the menu bar")
         self.click(*accessible.centre(item))
-        for caption in captions[1:]:
-            item = self._find("menu item", caption, within=item)
+        for depth, caption in enumerate(captions[1:], start=2):
+            item = self._find("menu item" if depth == len(captions) else "menu", caption, within=item)
             self.click(*accessible.centre(item))
 
     def wait_message_box(self, title, timeout=20):
@@ -419,6 +457,13 @@ class KalnorTestCase(unittest.TestCase):
         program = self.start_and_load_home(**options)
         self.assert_eventually(program.caption, HOME_TITLE + TITLE_SUFFIX, 20, "the home page title in the caption")
         return program
+
+    def assert_goes_on(self, program):
+        """The program still runs and loads pages: F5 reloads the home page."""
+        requests = self.server.count("/home.html")
+        program.key("F5")
+        self.assert_eventually(lambda: self.server.count("/home.html"), requests + 1, 20, "the home page reloaded")
+        self.assertIsNone(program.process.poll())
 
     def assert_eventually(self, read, expected, timeout, what):
         """Polls until read() gives the expected value; fails showing the last one."""

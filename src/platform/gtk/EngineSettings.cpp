@@ -40,9 +40,8 @@ EngineSettings EngineSettings::Load(const std::string& file) {
   }
   ReadKey(keys.get(), "home", settings.homePage);
   ReadKey(keys.get(), "search", settings.searchPage);
-  char* printer = g_key_file_get_string(keys.get(), kGroup, "printer", nullptr);
-  if (printer) settings.printer = printer;
-  g_free(printer);
+  ReadKey(keys.get(), "printer", settings.printer);
+  ReadKey(keys.get(), "print-file", settings.printFile);
   return settings;
 }
 
@@ -51,6 +50,7 @@ void EngineSettings::Save(const std::string& file) const {
   g_key_file_set_string(keys.get(), kGroup, "home", homePage.c_str());
   g_key_file_set_string(keys.get(), kGroup, "search", searchPage.c_str());
   g_key_file_set_string(keys.get(), kGroup, "printer", printer.c_str());
+  g_key_file_set_string(keys.get(), kGroup, "print-file", printFile.c_str());
   char* folder = g_path_get_dirname(file.c_str());
   g_mkdir_with_parents(folder, 0700);
   g_free(folder);

@@ -1,6 +1,7 @@
 #pragma once
 // The web engine's own settings: home page, search page and printer, kept in
-// one key file beside the user's other configuration.
+// one key file beside the user's other configuration. The user edits the file
+// with the desktop's editor for it.
 #include <string>
 
 namespace platform::gtk {
@@ -9,7 +10,8 @@ class EngineSettings {
  public:
   std::string homePage = "about:blank";
   std::string searchPage = "https://search.seznam.cz/";
-  std::string printer;  // empty: the system's default printer
+  std::string printer;    // empty: the system's default printer
+  std::string printFile;  // where a print-to-file printer writes; empty: its own default
 
   // $XDG_CONFIG_HOME/kalnor/engine.ini
   static std::string DefaultFile();

@@ -1,5 +1,7 @@
 #include "platform/gtk/GtkWindowSystem.h"
 
+#include <gtk/gtkunixprint.h>
+
 #include <algorithm>
 
 #include "platform/gtk/ButtonPeer.h"
@@ -56,7 +58,10 @@ void DeleteWork(gpointer work) { delete static_cast<std::function<void()>*>(work
 
 }  // namespace
 
-GtkWindowSystem::GtkWindowSystem() : engineSettings_(EngineSettings::Load(EngineSettings::DefaultFile())) {
+GtkWindowSystem::GtkWindowSystem()
+    : engineSettingsFile_(EngineSettings::DefaultFile()),
+      engineSettings_(EngineSettings::Load(engineSettingsFile_)),
+      shell_(engineSettingsFile_) {
   InstallCompactStyle();
 }
 
@@ -149,6 +154,14 @@ void GtkWindowSystem::ShowErrorBox(const std::string& text, const std::string& c
   G_GNUC_END_IGNORE_DEPRECATIONS
   gtk_dialog_run(GTK_DIALOG(box));
   gtk_widget_destroy(box);
+}
+
+bool GtkWindowSystem::RunPrinterSetup() {
+  GtkWidget* dialog = gtk_page_setup_unix_dialog_new(nullptr, DialogParent());
+  gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
+  const bool confirmed = gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK;
+  gtk_widget_destroy(dialog);
+  return confirmed;
 }
 
 }  // namespace platform::gtk

@@ -3,6 +3,7 @@
 // loop as the message loop, WebKitGTK behind the web control.
 #include <gtk/gtk.h>
 
+#include <string>
 #include <vector>
 
 #include "platform/SystemClock.h"
@@ -31,11 +32,15 @@ class GtkWindowSystem : public IWindowSystem {
   StartShowState StartShow() override { return StartShowState::Normal; }
   void MinimizeApplication() override;
   void ShowErrorBox(const std::string& text, const std::string& caption) override;
+  bool RunPrinterSetup() override;
   IClock& Clock() override { return clock_; }
   IShell& Shell() override { return shell_; }
 
   PictureStore& Pictures() { return pictures_; }
+  // The engine's settings as read at start.
   const EngineSettings& Engine() const { return engineSettings_; }
+  // The engine's settings as the file holds them now: the user edits them while the program runs.
+  EngineSettings CurrentEngineSettings() const { return EngineSettings::Load(engineSettingsFile_); }
 
   // Forms tell the system about themselves.
   void AddForm(FormPeer* form);
@@ -48,6 +53,7 @@ class GtkWindowSystem : public IWindowSystem {
   GtkWindow* DialogParent() const;
 
   PictureStore pictures_;
+  std::string engineSettingsFile_;
   EngineSettings engineSettings_;
   std::vector<FormPeer*> forms_;
   FormPeer* active_ = nullptr;

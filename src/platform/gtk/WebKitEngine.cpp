@@ -1,6 +1,7 @@
 #include "platform/gtk/WebKitEngine.h"
 
 #include "platform/gtk/CompleteAddress.h"
+#include "platform/gtk/FileUri.h"
 #include "platform/gtk/GtkWindowSystem.h"
 #include "platform/gtk/Utf16.h"
 #include "rtl/HResult.h"
@@ -21,7 +22,31 @@ std::string CurrentUri(WebKitWebView* view) {
   return uri ? uri : "";
 }
 
+// Without a printer name the system's default printer is used.
+GtkPrintSettings* NewPrintSettings(const EngineSettings& engine) {
+  GtkPrintSettings* print = gtk_print_settings_new();
+  if (!engine.printer.empty()) gtk_print_settings_set_printer(print, engine.printer.c_str());
+  if (!engine.printFile.empty())
+    gtk_print_settings_set(print, GTK_PRINT_SETTINGS_OUTPUT_URI, FileUri(engine.printFile).c_str());
+  return print;
+}
+
+WideString PrintFailure(const std::string& printer, const char* reason) {
+  const std::string where = printer.empty() ? "the default printer" : "the printer \"" + printer + "\"";
+  return Utf8ToUtf16("Cannot print on " + where + ": " + reason);
+}
+
 }  // namespace
+
+// A print job under way. A failure while the engine takes the job belongs to
+// the print command; one that comes later is reported on its own.
+struct WebKitEngine::PrintJob {
+  WebKitEngine* engine;
+  std::weak_ptr<int> alive;
+  std::string printer;
+  bool accepted = false;
+  WideString failure;
+};
 
 WebKitEngine::WebKitEngine(GtkWindowSystem& system, WebKitWebView* view) : system_(system), view_(view) {
   g_object_ref(view_);
@@ -61,9 +86,9 @@ EngineResult WebKitEngine::GoForward() {
   return {};
 }
 
-EngineResult WebKitEngine::GoHome() { return Open(system_.Engine().homePage); }
+EngineResult WebKitEngine::GoHome() { return Open(system_.CurrentEngineSettings().homePage); }
 
-EngineResult WebKitEngine::GoSearch() { return Open(system_.Engine().searchPage); }
+EngineResult WebKitEngine::GoSearch() { return Open(system_.CurrentEngineSettings().searchPage); }
 
 EngineResult WebKitEngine::Refresh() {
   webkit_web_view_reload(view_);
@@ -75,22 +100,31 @@ EngineResult WebKitEngine::Stop() {
   return {};
 }
 
-EngineResult WebKitEngine::ExecWB(int command, int /*option*/) {
+EngineResult WebKitEngine::ExecWB(int command, int /*option*/, Variant* /*in*/, Variant* /*out*/) {
   // Printing is the one command the program uses; it never asks the user.
   if (command != kPrintCommand) return {hresult::NotImplemented, u"The command is not supported"};
-  Print();
-  return {};
+  return Print();
 }
 
-void WebKitEngine::Print() {
+EngineResult WebKitEngine::Print() {
   WebKitPrintOperation* operation = webkit_print_operation_new(view_);
-  GtkPrintSettings* settings = gtk_print_settings_new();
-  // Without a printer name the system's default printer is used.
-  if (!system_.Engine().printer.empty()) gtk_print_settings_set_printer(settings, system_.Engine().printer.c_str());
-  webkit_print_operation_set_print_settings(operation, settings);
-  g_object_unref(settings);
+  GtkPrintSettings* print = NewPrintSettings(system_.Engine());
+  webkit_print_operation_set_print_settings(operation, print);
+  g_object_unref(print);
+
+  auto* job = new PrintJob{this, alive_, system_.Engine().printer, false, {}};
+  g_signal_connect_data(operation, "failed", G_CALLBACK(OnPrintFailed), job,
+                        [](gpointer data, GClosure*) { delete static_cast<PrintJob*>(data); }, GConnectFlags(0));
+  // The job's own reference goes when it finishes; ours keeps the job readable
+  // when it finishes before the print call returns.
+  g_object_ref(operation);
   g_signal_connect(operation, "finished", G_CALLBACK(g_object_unref), nullptr);
   webkit_print_operation_print(operation);
+  job->accepted = true;
+  const WideString failure = job->failure;
+  g_object_unref(operation);
+  if (!failure.empty()) return {hresult::Fail, failure};
+  return {};
 }
 
 EngineResult WebKitEngine::LocationURL(WideString& url) {
@@ -130,6 +164,16 @@ void WebKitEngine::OnNotifyTitle(GObject*, GParamSpec*, gpointer self) {
   if (title.empty()) return;  // cleared while the next page loads
   const WideString text = Utf8ToUtf16(title);
   engine->Deliver([text](IWebEngineListener& l) { l.EngineTitleChange(text); });
+}
+
+void WebKitEngine::OnPrintFailed(WebKitPrintOperation*, GError* error, gpointer data) {
+  auto* job = static_cast<PrintJob*>(data);
+  const WideString failure = PrintFailure(job->printer, error->message);
+  if (!job->accepted) {
+    job->failure = failure;
+  } else if (!job->alive.expired()) {
+    job->engine->Deliver([failure](IWebEngineListener& l) { l.EnginePrintFailed(failure); });
+  }
 }
 
 }  // namespace platform::gtk

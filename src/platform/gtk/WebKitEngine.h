@@ -29,18 +29,21 @@ class WebKitEngine : public IWebEngine {
   EngineResult GoSearch() override;
   EngineResult Refresh() override;
   EngineResult Stop() override;
-  EngineResult ExecWB(int command, int option) override;
+  EngineResult ExecWB(int command, int option, Variant* in, Variant* out) override;
   EngineResult LocationURL(WideString& url) override;
   bool HandlesAccelerator(Word key, TShiftState shift) override;
 
  private:
+  struct PrintJob;
+
   EngineResult Open(const std::string& typed);
-  void Print();
+  EngineResult Print();
   // Hands the event to the listener from the message loop.
   void Deliver(std::function<void(IWebEngineListener&)> event);
 
   static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self);
   static void OnNotifyTitle(GObject* view, GParamSpec* property, gpointer self);
+  static void OnPrintFailed(WebKitPrintOperation* operation, GError* error, gpointer job);
 
   GtkWindowSystem& system_;
   WebKitWebView* view_;

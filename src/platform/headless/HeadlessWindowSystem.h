@@ -38,6 +38,11 @@ class HeadlessWindowSystem : public IWindowSystem {
   StartShowState StartShow() override { return startShow_; }
   void MinimizeApplication() override { applicationMinimized_ = true; }
   void ShowErrorBox(const std::string& text, const std::string& caption) override;
+  // Nobody confirms it here; it is only counted.
+  bool RunPrinterSetup() override {
+    ++printerSetups_;
+    return false;
+  }
   ScriptedClock& Clock() override { return clock_; }
   RecordingShell& Shell() override { return shell_; }
 
@@ -54,6 +59,7 @@ class HeadlessWindowSystem : public IWindowSystem {
   // what a test reads
   const std::vector<MessageBox>& MessageBoxes() const { return messageBoxes_; }
   bool ApplicationMinimized() const { return applicationMinimized_; }
+  int PrinterSetups() const { return printerSetups_; }
   HeadlessPeer* ActiveWindow() const { return activeWindow_; }
   HeadlessPeer* FocusedPeer() const { return focusedPeer_; }
   const std::vector<HeadlessPeer*>& Peers() const { return peers_; }
@@ -89,6 +95,7 @@ class HeadlessWindowSystem : public IWindowSystem {
   long long now_ = 0;
   int loopDepth_ = 0;
   std::vector<MessageBox> messageBoxes_;
+  int printerSetups_ = 0;
   std::vector<HeadlessPeer*> peers_;
   std::vector<HeadlessPeer*> invalidWindows_;
   HeadlessPeer* activeWindow_ = nullptr;

@@ -19,22 +19,26 @@ std::string Narrow(const WideString& text) {
 ScriptedWebView::ScriptedWebView(HeadlessWindowSystem& system, HeadlessPeer* parentPeer, IPeerListener& listener)
     : HeadlessPeer(system, PeerKind::WebView, parentPeer, listener) {}
 
-void ScriptedWebView::RaiseDownloadBegin() {
-  system_.Post([this] {
-    if (engineListener_) engineListener_->EngineDownloadBegin();
+void ScriptedWebView::Raise(std::function<void(IWebEngineListener&)> event) {
+  system_.Post([this, event = std::move(event)] {
+    if (engineListener_) event(*engineListener_);
   });
+}
+
+void ScriptedWebView::RaiseDownloadBegin() {
+  Raise([](IWebEngineListener& listener) { listener.EngineDownloadBegin(); });
 }
 
 void ScriptedWebView::RaiseDownloadComplete() {
-  system_.Post([this] {
-    if (engineListener_) engineListener_->EngineDownloadComplete();
-  });
+  Raise([](IWebEngineListener& listener) { listener.EngineDownloadComplete(); });
 }
 
 void ScriptedWebView::RaiseTitleChange(const WideString& title) {
-  system_.Post([this, title] {
-    if (engineListener_) engineListener_->EngineTitleChange(title);
-  });
+  Raise([title](IWebEngineListener& listener) { listener.EngineTitleChange(title); });
+}
+
+void ScriptedWebView::RaisePrintFailed(const WideString& description) {
+  Raise([description](IWebEngineListener& listener) { listener.EnginePrintFailed(description); });
 }
 
 bool ScriptedWebView::Fails(const std::string& call, const std::string& op, EngineResult& result) {
@@ -97,8 +101,9 @@ EngineResult ScriptedWebView::Stop() {
   return result;
 }
 
-EngineResult ScriptedWebView::ExecWB(int command, int option) {
+EngineResult ScriptedWebView::ExecWB(int command, int option, Variant* in, Variant* out) {
   EngineResult result;
+  commandArguments.emplace_back(in, out);
   Fails("ExecWB " + std::to_string(command) + " " + std::to_string(option), "ExecWB", result);
   return result;
 }

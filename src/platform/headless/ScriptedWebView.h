@@ -2,9 +2,11 @@
 // The web engine of the headless window system: a page history, a home and a
 // search page, a record of every call, events a test raises and failures a
 // test injects.
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/WebEngine.h"
@@ -27,7 +29,9 @@ class ScriptedWebView : public HeadlessPeer, public IWebEngine {
   std::set<Word> pageAccelerators;
 
   // what the test reads
-  std::vector<std::string> calls;  // "GoHome", "Navigate seznam.cz", ...
+  std::vector<std::string> calls;  // "GoHome", "Navigate seznam.cz", "ExecWB 6 2", ...
+  // The argument variants of each ExecWB call, input then output.
+  std::vector<std::pair<const Variant*, const Variant*>> commandArguments;
   std::vector<WideString> history;
   int historyIndex = -1;
   // Overrides the address the engine reports, when set.
@@ -39,6 +43,7 @@ class ScriptedWebView : public HeadlessPeer, public IWebEngine {
   void RaiseDownloadBegin();
   void RaiseDownloadComplete();
   void RaiseTitleChange(const WideString& title);
+  void RaisePrintFailed(const WideString& description);
 
   void SetEngineListener(IWebEngineListener* listener) override { engineListener_ = listener; }
   EngineResult Navigate(const WideString& url) override;
@@ -48,7 +53,7 @@ class ScriptedWebView : public HeadlessPeer, public IWebEngine {
   EngineResult GoSearch() override;
   EngineResult Refresh() override;
   EngineResult Stop() override;
-  EngineResult ExecWB(int command, int option) override;
+  EngineResult ExecWB(int command, int option, Variant* in, Variant* out) override;
   EngineResult LocationURL(WideString& url) override;
   bool HandlesAccelerator(Word key, TShiftState shift) override;
 
@@ -58,6 +63,8 @@ class ScriptedWebView : public HeadlessPeer, public IWebEngine {
   // Records the call; the injected failure for it, if any.
   bool Fails(const std::string& call, const std::string& op, EngineResult& result);
   void Open(const WideString& url);
+  // Hands an engine event to the listener from the message loop.
+  void Raise(std::function<void(IWebEngineListener&)> event);
 
   IWebEngineListener* engineListener_ = nullptr;
 };

@@ -48,11 +48,13 @@ TEST_F(EngineSettingsTest, AMissingFileIsWrittenWithTheDefaults) {
 }
 
 TEST_F(EngineSettingsTest, TheFileGivesHomeSearchAndPrinter) {
-  Write("[engine]\nhome=http://127.0.0.1:8000/home.html\nsearch=http://127.0.0.1:8000/s\nprinter=Laser 2\n");
+  Write("[engine]\nhome=http://127.0.0.1:8000/home.html\nsearch=http://127.0.0.1:8000/s\nprinter=Laser 2\n"
+        "print-file=/tmp/page.pdf\n");
   const EngineSettings settings = EngineSettings::Load(File());
   EXPECT_EQ(settings.homePage, "http://127.0.0.1:8000/home.html");
   EXPECT_EQ(settings.searchPage, "http://127.0.0.1:8000/s");
   EXPECT_EQ(settings.printer, "Laser 2");
+  EXPECT_EQ(settings.printFile, "/tmp/page.pdf");
 }
 
 TEST_F(EngineSettingsTest, KeysLeftOutOrEmptyKeepTheirDefaults) {

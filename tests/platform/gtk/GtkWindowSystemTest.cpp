@@ -1,12 +1,32 @@
 #include "platform/gtk/GtkWindowSystem.h"
 
+#include <gtk/gtkunixprint.h>
+
 #include <string>
+#include <utility>
 
 #include "GtkTestSupport.h"
 
 using platform::gtk::GtkWindowSystem;
 
 class GtkWindowSystemTest : public gtktest::DisplayTest {};
+
+namespace {
+
+// Answers the page set-up dialog as a user would, once it shows.
+gboolean AnswerPageSetup(gpointer response) {
+  GList* windows = gtk_window_list_toplevels();
+  GtkWidget* dialog = nullptr;
+  for (GList* w = windows; w; w = w->next)
+    if (GTK_IS_PAGE_SETUP_UNIX_DIALOG(w->data) && gtk_widget_get_visible(GTK_WIDGET(w->data)))
+      dialog = GTK_WIDGET(w->data);
+  g_list_free(windows);
+  if (!dialog) return G_SOURCE_CONTINUE;
+  gtk_dialog_response(GTK_DIALOG(dialog), GPOINTER_TO_INT(response));
+  return G_SOURCE_REMOVE;
+}
+
+}  // namespace
 
 TEST_F(GtkWindowSystemTest, PostedWorkRunsFromTheLoopInOrder) {
   GtkWindowSystem system;
@@ -62,4 +82,13 @@ TEST_F(GtkWindowSystemTest, TheWorkAreaLiesOnTheScreen) {
   EXPECT_GT(area.width, 0);
   EXPECT_GT(area.height, 0);
   EXPECT_GE(area.left, 0);
+}
+
+TEST_F(GtkWindowSystemTest, ThePrinterSetUpAnswersWhetherTheUserConfirmedIt) {
+  GtkWindowSystem system;
+  for (const auto& [response, confirmed] :
+       {std::pair{GTK_RESPONSE_OK, true}, {GTK_RESPONSE_CANCEL, false}, {GTK_RESPONSE_DELETE_EVENT, false}}) {
+    g_idle_add(AnswerPageSetup, GINT_TO_POINTER(response));
+    EXPECT_EQ(system.RunPrinterSetup(), confirmed) << response;
+  }
 }

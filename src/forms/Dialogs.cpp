@@ -1,0 +1,5 @@
+#include "forms/Dialogs.h"
+
+#include "forms/TApplication.h"
+
+bool TPrinterSetupDialog::Execute() { return Application->WindowSystem().RunPrinterSetup(); }
