@@ -9,6 +9,7 @@ packages=(
   libgtk-3-dev libwebkit2gtk-4.1-dev
   xvfb xauth xdotool x11-utils imagemagick python3 dbus-x11
   librsvg2-common adwaita-icon-theme at-spi2-core python3-pyatspi
+  clang desktop-file-utils appstream
 )
 
 missing=()
