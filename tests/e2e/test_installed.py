@@ -203,6 +203,10 @@ class MenuEntryTest(unittest.TestCase):
         self.assertEqual(os.readlink(f"/proc/{pid}/cwd"), self.lists)
         wait_until(lambda: self.server.count("/home.html") >= 1, 20, "the home page request")
         self.assert_window_icon(window)
+        # How a desktop tells which entry the window belongs to.
+        wm_class = subprocess.run(["xprop", "-id", window, "WM_CLASS"], capture_output=True, text=True,
+                                  timeout=20).stdout
+        self.assertIn(f'"{desktop_entry()["StartupWMClass"]}"', wm_class)
         if accessible.available():
             self.assert_go_arrow_shown(pid)
         os.makedirs(OUTPUT, exist_ok=True)
