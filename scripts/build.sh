@@ -2,5 +2,5 @@
 # Configures and builds one build tree: build.sh DIR [cmake options...]
 set -euo pipefail
 dir=$1; shift
-cmake -S "$(dirname "$0")/.." -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake -S "$(dirname "$0")/.." -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALNOR_WERROR=ON "$@" >/dev/null
 cmake --build "$dir"

@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick python3 dbus-x11
   librsvg2-common adwaita-icon-theme at-spi2-core python3-pyatspi
   poppler-utils
+  clang desktop-file-utils appstream
 )
 
 missing=()

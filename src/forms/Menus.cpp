@@ -9,7 +9,12 @@ std::string TShortCut::Text() const {
     case 0: return {};
     case VK_DELETE: return "Del";
     default:
-      if (key >= VK_F1 && key < VK_F1 + 24) return "F" + std::to_string(key - VK_F1 + 1);
+      if (key >= VK_F1 && key < VK_F1 + 24) {
+        // Appended, not prepended: inserting before the number trips GCC's overlap analysis.
+        std::string text = "F";
+        text += std::to_string(key - VK_F1 + 1);
+        return text;
+      }
       return std::string(1, static_cast<char>(key));
   }
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The program's pictures, drawn for it and shipped as SVG files in the
-// "pictures" folder beside the executable; loaded once per size.
+// The program's pictures, drawn for it as SVG and compiled into it as a
+// resource (see src/app/Pictures.cmake); loaded once per size.
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include <map>
@@ -11,19 +11,19 @@ namespace platform::gtk {
 
 class PictureStore {
  public:
-  // The folder beside the running executable.
-  PictureStore();
-  explicit PictureStore(std::string folder) : folder_(std::move(folder)) {}
+  // Where the pictures are in the program's resources, as "<name>.svg".
+  static constexpr const char* kResourceFolder = "/cz/wz/kalnor/pictures/";
+
+  PictureStore() = default;
   ~PictureStore();
   PictureStore(const PictureStore&) = delete;
   PictureStore& operator=(const PictureStore&) = delete;
 
-  // The picture scaled to size x size; null when there is no such picture.
-  // The store keeps it.
+  // The picture scaled to fit size x size; null when there is no such
+  // picture. The store keeps it.
   GdkPixbuf* Get(const std::string& name, int size);
 
  private:
-  std::string folder_;
   std::map<std::pair<std::string, int>, GdkPixbuf*> cache_;
 };
 

@@ -33,6 +33,13 @@ class PicturePeerTest : public gtktest::WindowTest {
 
 }  // namespace
 
+TEST_F(PicturePeerTest, ThePictureFillsTheShorterSideOfItsBounds) {
+  GdkPixbuf* shown = gtk_image_get_pixbuf(GTK_IMAGE(gtk_bin_get_child(GTK_BIN(picture_->Widget()))));
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(gdk_pixbuf_get_width(shown), 33);
+  EXPECT_EQ(gdk_pixbuf_get_height(shown), 33);
+}
+
 TEST_F(PicturePeerTest, OnlyALeftButtonPressIsReportedAsAClick) {
   Send(GDK_BUTTON_PRESS, 3);
   EXPECT_TRUE(listener_.Of(PeerEventKind::Click).empty());
