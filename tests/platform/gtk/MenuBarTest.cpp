@@ -115,7 +115,7 @@ class MenuBarTest : public gtktest::DisplayTest {
     return TRUE;
   }
 
-  PictureStore pictures_{"/nonexistent"};
+  PictureStore pictures_;
   std::vector<int> chosen_;
   MenuBar menu_{pictures_, [this](int id) { chosen_.push_back(id); }};
   GtkWidget* window_ = nullptr;
