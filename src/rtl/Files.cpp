@@ -51,21 +51,6 @@ AnsiString ResolveDots(std::string_view absolute) {
 }
 [[maybe_unused]] const char* ErrorText(const char* result, const char*) { return result; }
 
-// Reads the size the file claims; a short read goes on until the end.
-bool ReadAll(int fd, std::size_t size, AnsiString& text) {
-  text.resize(size);
-  std::size_t got = 0;
-  while (got < size) {
-    const ssize_t n = ::read(fd, text.data() + got, size - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return false;
-    if (n == 0) break;
-    got += static_cast<std::size_t>(n);
-  }
-  text.resize(got);
-  return true;
-}
-
 // The permission bits to keep when the target exists. Refuses a folder and a
 // read-only file, which the rename would otherwise replace regardless.
 std::optional<mode_t> ModeToKeep(const AnsiString& name, const std::string& target) {
@@ -102,18 +87,6 @@ int CreateBeside(const std::string& target, mode_t mode, std::string& tempName) 
   return -1;
 }
 
-// A short write is retried for the rest, so a full disk or a file-size limit
-// surfaces as the error of the next call.
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
 }  // namespace
 
 AnsiString ExpandFileName(const AnsiString& name) {
@@ -133,14 +106,21 @@ AnsiString TrimErrorText(const AnsiString& text) {
   return text.substr(0, end);
 }
 
-AnsiString ReadWholeFile(const AnsiString& name) {
-  const FileDescriptor file(::open(OsName(name).c_str(), O_RDONLY | O_CLOEXEC));
-  if (!file.IsOpen()) throw EFOpenError(name, errno);
+// Opened without blocking, so a pipe with no writer cannot hold the
+// program; whatever the name turned out to be is checked before a read.
+int ReadRegularFile(const std::string& path, std::string& bytes) {
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!file.IsOpen()) return errno;
   struct stat info {};
-  if (::fstat(file.Get(), &info) != 0) throw EFOpenError(name, errno);
-  if (S_ISDIR(info.st_mode)) throw EFOpenError(name, EISDIR);
+  if (::fstat(file.Get(), &info) != 0) return errno;
+  if (S_ISDIR(info.st_mode)) return EISDIR;
+  if (!S_ISREG(info.st_mode)) return kNotARegularFile;
+  return file.ReadAll(static_cast<std::size_t>(info.st_size), bytes) ? 0 : errno;
+}
+
+AnsiString ReadWholeFile(const AnsiString& name) {
   AnsiString text;
-  if (!ReadAll(file.Get(), static_cast<std::size_t>(info.st_size), text)) throw EFOpenError(name, errno);
+  if (const int error = ReadRegularFile(OsName(name), text)) throw EFOpenError(name, error);
   return text;
 }
 
@@ -161,7 +141,7 @@ FileReplacement::~FileReplacement() {
 }
 
 void FileReplacement::Write(std::string_view bytes) {
-  if (!WriteAll(file_.Get(), bytes)) throw EWriteError();
+  if (!file_.WriteAll(bytes)) throw EWriteError();
 }
 
 void FileReplacement::Commit() {

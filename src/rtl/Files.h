@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file access and the system's error texts. File names are ANSI text;
 // they reach the system as UTF-8.
+#include <cerrno>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,17 @@ AnsiString SysErrorMessage(int errnoValue);
 // Drops trailing blanks, control characters and full stops.
 AnsiString TrimErrorText(const AnsiString& text);
 
-// Raises EFOpenError when the file is missing, is a folder or cannot be read.
+// What a file operation reports for a path that names neither a regular
+// file nor a folder: a pipe, a device, a socket.
+constexpr int kNotARegularFile = EINVAL;
+
+// Reads a regular file whole without ever blocking: a pipe or a device is
+// refused before anything is read. path is the system's own (UTF-8).
+// Returns 0, or the errno that refused the file.
+int ReadRegularFile(const std::string& path, std::string& bytes);
+
+// Raises EFOpenError when the file is missing, is not a regular file or
+// cannot be read.
 AnsiString ReadWholeFile(const AnsiString& name);
 
 // A new content for a file, written beside it and put in its place in one
