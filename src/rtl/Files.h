@@ -12,6 +12,13 @@
 // resolved by text alone, links are not followed.
 AnsiString ExpandFileName(const AnsiString& name);
 
+// The folder part of a system path; "." for a bare name.
+std::string FolderOf(const std::string& path);
+
+// Creates a private file named prefix and six characters that make the name
+// unused; name gets the name, or stays empty with errno set on a failure.
+FileDescriptor CreateUniqueFile(const std::string& prefix, std::string& name);
+
 // The system's text for an errno value, without the trailing full stop.
 AnsiString SysErrorMessage(int errnoValue);
 
@@ -30,28 +37,3 @@ int ReadRegularFile(const std::string& path, std::string& bytes);
 // Raises EFOpenError when the file is missing, is not a regular file or
 // cannot be read.
 AnsiString ReadWholeFile(const AnsiString& name);
-
-// A new content for a file, written beside it and put in its place in one
-// step: other processes see the old or the new content, never a part. Raises
-// EFCreateError when the file cannot be created or is read-only, EWriteError
-// when the data does not fit; either way the old file stays as it was.
-class FileReplacement {
- public:
-  explicit FileReplacement(const AnsiString& name);
-  // Removes the new content when it was not committed.
-  ~FileReplacement();
-  FileReplacement(const FileReplacement&) = delete;
-  FileReplacement& operator=(const FileReplacement&) = delete;
-
-  void Write(std::string_view bytes);
-  // Flushes the new content and puts it in the file's place.
-  void Commit();
-
- private:
-  AnsiString name_;
-  std::string target_;
-  std::string tempName_;
-  FileDescriptor file_;
-  bool committed_ = false;
-};
-
