@@ -47,6 +47,11 @@ class IWindowSystem {
 
   // A modal box with a stop icon and one OK button.
   virtual void ShowErrorBox(const std::string& text, const std::string& caption) = 0;
+
+  // Called from the message loop when the desktop asks the program to end:
+  // the session is ending, the program was told to stop, the display went
+  // away. Null while nobody listens.
+  virtual void SetSessionEndHandler(std::function<void()> handler) = 0;
 };
 
 }  // namespace platform

@@ -147,8 +147,16 @@ void GtkWindowSystem::ShowErrorBox(const std::string& text, const std::string& c
   G_GNUC_BEGIN_IGNORE_DEPRECATIONS
   gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(box), icon);
   G_GNUC_END_IGNORE_DEPRECATIONS
+  openBoxes_.push_back(GTK_DIALOG(box));
   gtk_dialog_run(GTK_DIALOG(box));
+  openBoxes_.pop_back();
   gtk_widget_destroy(box);
+}
+
+// A message box still waiting for its OK would keep the program from ending.
+void GtkWindowSystem::EndSession() {
+  if (sessionEnd_) sessionEnd_();
+  for (GtkDialog* box : openBoxes_) gtk_dialog_response(box, GTK_RESPONSE_CLOSE);
 }
 
 }  // namespace platform::gtk

@@ -10,6 +10,7 @@
 #include "platform/gtk/DesktopShell.h"
 #include "platform/gtk/EngineSettings.h"
 #include "platform/gtk/PictureStore.h"
+#include "platform/gtk/SessionEndWatch.h"
 
 namespace platform::gtk {
 
@@ -31,6 +32,7 @@ class GtkWindowSystem : public IWindowSystem {
   StartShowState StartShow() override { return StartShowState::Normal; }
   void MinimizeApplication() override;
   void ShowErrorBox(const std::string& text, const std::string& caption) override;
+  void SetSessionEndHandler(std::function<void()> handler) override { sessionEnd_ = std::move(handler); }
   IClock& Clock() override { return clock_; }
   IShell& Shell() override { return shell_; }
 
@@ -46,6 +48,7 @@ class GtkWindowSystem : public IWindowSystem {
 
  private:
   GtkWindow* DialogParent() const;
+  void EndSession();
 
   PictureStore pictures_;
   EngineSettings engineSettings_;
@@ -53,6 +56,9 @@ class GtkWindowSystem : public IWindowSystem {
   FormPeer* active_ = nullptr;
   SystemClock clock_;
   DesktopShell shell_;
+  std::vector<GtkDialog*> openBoxes_;
+  std::function<void()> sessionEnd_;
+  SessionEndWatch sessionEndWatch_{[this] { EndSession(); }};
 };
 
 }  // namespace platform::gtk
