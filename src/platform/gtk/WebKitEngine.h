@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/WebEngine.h"
+#include "platform/gtk/ErrorPageFilter.h"
 
 namespace platform::gtk {
 
@@ -38,13 +39,20 @@ class WebKitEngine : public IWebEngine {
   void Print();
   // Hands the event to the listener from the message loop.
   void Deliver(std::function<void(IWebEngineListener&)> event);
+  // The current page's address: a failed one while its error page is shown.
+  std::string Address() const;
 
   static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self);
+  static gboolean OnLoadFailed(WebKitWebView* view, WebKitLoadEvent event, gchar* address, GError* error,
+                               gpointer self);
+  static gboolean OnLoadFailedWithoutErrorPage(WebKitWebView* view, WebKitLoadEvent event, gchar* address,
+                                               GError* error, gpointer self);
   static void OnNotifyTitle(GObject* view, GParamSpec* property, gpointer self);
 
   GtkWindowSystem& system_;
   WebKitWebView* view_;
   IWebEngineListener* listener_ = nullptr;
+  ErrorPageFilter errorPages_;
   // Posted events run only while the engine lives.
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
