@@ -23,7 +23,9 @@ std::string Play(const std::string& events) {
     if (verb == "fail") filter.LoadFailed(address);
     if (verb == "no") filter.NoErrorPage();
     if (verb == "title" && filter.PassTitle()) passed += "title ";
-    if (verb == "finish" && filter.PassFinish()) passed += "complete" + (filter.FailedAddress().empty() ? "" : "(" + filter.FailedAddress() + ")") + " ";
+    if (verb != "finish" || !filter.PassFinish()) continue;
+    const std::string& failed = filter.FailedAddress();
+    passed += failed.empty() ? "complete " : "complete(" + failed + ") ";
   }
   return passed;
 }
