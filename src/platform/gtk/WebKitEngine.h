@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/WebEngine.h"
+#include "platform/gtk/DownloadPrompt.h"
 #include "platform/gtk/ErrorPageFilter.h"
 
 namespace platform::gtk {
@@ -53,6 +54,7 @@ class WebKitEngine : public IWebEngine {
   WebKitWebView* view_;
   IWebEngineListener* listener_ = nullptr;
   ErrorPageFilter errorPages_;
+  DownloadPrompt downloads_{view_};
   // Posted events run only while the engine lives.
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
