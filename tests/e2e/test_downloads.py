@@ -2,72 +2,30 @@
 the desktop's save dialog over the main window, dismissing it writes
 nothing, and a page that starts fifty downloads gets one dialog."""
 
-import http.server
 import os
 import shutil
 import tempfile
-import threading
 import unittest
 from unittest import mock
 
 import accessible
-from kalnor_e2e import TITLE_SUFFIX, Kalnor, KalnorTestCase, send_close_request, transient_for, wait_until
+from kalnor_e2e import TITLE_SUFFIX, KalnorTestCase, send_close_request, transient_for, wait_until
 
 NAME = "seznam.txt"
 MINE = b"the user's own file\n"
 CHOOSER = "Uložit jako"
 DIALOG = f"^{CHOOSER}$"
 DOWNLOADED = b"downloaded\n"
-AFTER_TITLE = "Po stažení"
+SECOND_TITLE = "Druhá stránka"
 FIFTY = """<html><head><meta charset='utf-8'><title>Padesát stažení</title></head><body><script>
 for (let i = 0; i < 50; i++) {
   const link = document.createElement('a');
-  link.href = '/file?' + i;
+  link.href = '/file';
   link.download = '';
   document.body.appendChild(link);
   link.click();
 }
 </script></body></html>"""
-
-
-class DownloadServer:
-    """/file answers with an attachment named NAME, /fifty.html starts fifty
-    of them, /after.html is a plain page to load afterwards."""
-
-    def __init__(self):
-        class Handler(http.server.BaseHTTPRequestHandler):
-            def do_GET(self):
-                if self.path.startswith("/file"):
-                    self.answer(DOWNLOADED, "application/octet-stream",
-                                {"Content-Disposition": f'attachment; filename="{NAME}"'})
-                elif self.path == "/fifty.html":
-                    self.answer(FIFTY.encode("utf-8"), "text/html; charset=utf-8")
-                else:
-                    page = f"<html><head><meta charset='utf-8'><title>{AFTER_TITLE}</title></head></html>"
-                    self.answer(page.encode("utf-8"), "text/html; charset=utf-8")
-
-            def answer(self, body, content_type, headers=None):
-                self.send_response(200)
-                self.send_header("Content-Type", content_type)
-                self.send_header("Content-Length", str(len(body)))
-                for key, value in (headers or {}).items():
-                    self.send_header(key, value)
-                self.end_headers()
-                self.wfile.write(body)
-
-            def log_message(self, *args):
-                pass
-
-        self._http = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-        self._http.daemon_threads = True
-        threading.Thread(target=self._http.serve_forever, daemon=True).start()
-
-    def url(self, path):
-        return f"http://127.0.0.1:{self._http.server_address[1]}{path}"
-
-    def close(self):
-        self._http.shutdown()
-        self._http.server_close()
 
 
 def visible_names(folder):
@@ -79,16 +37,16 @@ def visible_names(folder):
 class DownloadsTest(KalnorTestCase):
     def setUp(self):
         super().setUp()
-        self.downloads = DownloadServer()
-        self.addCleanup(self.downloads.close)
+        self.server.file("/file", DOWNLOADED, "application/octet-stream",
+                         {"Content-Disposition": f'attachment; filename="{NAME}"'})
+        self.server.file("/fifty.html", FIFTY.encode("utf-8"), "text/html; charset=utf-8")
         self.home = tempfile.mkdtemp(prefix="kalnor-e2e-home-")
         self.addCleanup(shutil.rmtree, self.home, ignore_errors=True)
 
     def start_at(self, path):
         """The program in a throwaway home folder, with the page as its home page."""
         with mock.patch.dict(os.environ, {"HOME": self.home}):
-            program = Kalnor(self.downloads, home=path)
-        self.addCleanup(program.close)
+            program = self.start(home=path)
         program.wait_main_window()
         return program
 
@@ -99,9 +57,9 @@ class DownloadsTest(KalnorTestCase):
         """Closes the dialog, then loads a page: what the download would do has happened by then."""
         send_close_request(dialog)
         wait_until(lambda: not program.own_windows(DIALOG), 10, "the dialog to close")
-        program.enter_address(self.downloads.url("/after.html"))
+        program.enter_address(self.server.url("/second.html"))
         program.key("Return")
-        self.assert_eventually(program.caption, AFTER_TITLE + TITLE_SUFFIX, 20, "the page after the download")
+        self.assert_eventually(program.caption, SECOND_TITLE + TITLE_SUFFIX, 20, "the page after the download")
 
     def start_with_my_file(self):
         """Started with a download named like a file of the user's; returns the dialog."""
