@@ -1,6 +1,9 @@
 #include "forms/TApplication.h"
 
+#include <cstdio>
+
 #include "forms/Menus.h"
+#include "rtl/CodePage.h"
 #include "rtl/Exceptions.h"
 #include "rtl/TimeFormat.h"
 
@@ -9,9 +12,14 @@ TApplication* Application = nullptr;
 TApplication::TApplication(platform::IWindowSystem& windowSystem)
     : TComponent(nullptr),
       windowSystem_(windowSystem),
-      timeSeparator_(EffectiveTimeSeparator(windowSystem.Clock().TimeSeparator())) {}
+      timeSeparator_(EffectiveTimeSeparator(windowSystem.Clock().TimeSeparator())) {
+  windowSystem_.SetSessionEndHandler([this] { EndSession(); });
+}
 
-TApplication::~TApplication() { DestroyWindows(); }
+TApplication::~TApplication() {
+  windowSystem_.SetSessionEndHandler(nullptr);
+  DestroyWindows();
+}
 
 void TApplication::DestroyWindows() {
   focusedForm_ = nullptr;
@@ -37,6 +45,12 @@ void TApplication::Terminate() {
   windowSystem_.Post([this] { terminated_ = true; });
 }
 
+void TApplication::EndSession() {
+  sessionEnding_ = true;
+  if (mainForm_) Dispatch([this] { mainForm_->Close(); });
+  Terminate();
+}
+
 void TApplication::Dispatch(const std::function<void()>& handler) {
   try {
     handler();
@@ -58,7 +72,10 @@ void TApplication::HandleException(TObject* /*sender*/) {
 void TApplication::ShowException(const std::exception& error) {
   AnsiString text = error.what();
   if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
-  windowSystem_.ShowErrorBox(text, title_);
+  if (sessionEnding_)
+    std::fprintf(stderr, "%s: %s\n", AnsiToUtf8(title_).c_str(), AnsiToUtf8(text).c_str());
+  else
+    windowSystem_.ShowErrorBox(text, title_);
 }
 
 bool TApplication::IsShortCut(TForm* from, Word key, TShiftState shift) {

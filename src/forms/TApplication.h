@@ -47,6 +47,10 @@ class TApplication : public TComponent {
   TForm* MainForm() const { return mainForm_; }
   void Run();
   void Terminate();
+  // The desktop is going away: the main window closes as by its close
+  // command, the program ends even when that fails, and from here on errors
+  // go to standard error, since nobody would see a message box.
+  void EndSession();
   bool Terminated() const { return terminated_; }
   void ProcessMessages() { windowSystem_.ProcessMessages(); }
 
@@ -84,6 +88,7 @@ class TApplication : public TComponent {
   TForm* mainForm_ = nullptr;
   TForm* focusedForm_ = nullptr;
   bool terminated_ = false;
+  bool sessionEnding_ = false;
 };
 
 extern TApplication* Application;

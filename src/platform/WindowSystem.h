@@ -49,6 +49,11 @@ class IWindowSystem {
   virtual void ShowErrorBox(const std::string& text, const std::string& caption) = 0;
   // The desktop's modal printer and page set-up dialog; true when confirmed.
   virtual bool RunPrinterSetup() = 0;
+
+  // Called from the message loop when the desktop asks the program to end:
+  // the session is ending, the program was told to stop, the display went
+  // away. Null while nobody listens.
+  virtual void SetSessionEndHandler(std::function<void()> handler) = 0;
 };
 
 }  // namespace platform

@@ -4,13 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <stdlib.h>
+
 #include <cerrno>
-#include <chrono>
-#include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <optional>
 #include <vector>
 
 #include "rtl/CodePage.h"
@@ -51,74 +49,28 @@ AnsiString ResolveDots(std::string_view absolute) {
 }
 [[maybe_unused]] const char* ErrorText(const char* result, const char*) { return result; }
 
-// Reads the size the file claims; a short read goes on until the end.
-bool ReadAll(int fd, std::size_t size, AnsiString& text) {
-  text.resize(size);
-  std::size_t got = 0;
-  while (got < size) {
-    const ssize_t n = ::read(fd, text.data() + got, size - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return false;
-    if (n == 0) break;
-    got += static_cast<std::size_t>(n);
-  }
-  text.resize(got);
-  return true;
-}
-
-// The permission bits to keep when the target exists. Refuses a folder and a
-// read-only file, which the rename would otherwise replace regardless.
-std::optional<mode_t> ModeToKeep(const AnsiString& name, const std::string& target) {
-  struct stat info {};
-  if (::stat(target.c_str(), &info) != 0) return std::nullopt;
-  if (S_ISDIR(info.st_mode)) throw EFCreateError(name, EISDIR);
-  if ((info.st_mode & S_IWUSR) == 0) throw EFCreateError(name, EACCES);
-  if (::access(target.c_str(), W_OK) != 0) throw EFCreateError(name, errno);
-  return info.st_mode & 07777;
-}
-
-std::string TempNameFor(const std::string& target) {
-  static std::atomic<std::uint64_t> counter{0};
-  const auto now = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-  // splitmix64 scrambles pid, clock and counter into an unguessable suffix.
-  std::uint64_t x = now ^ (static_cast<std::uint64_t>(::getpid()) << 40) ^ (counter++ * 0x9E3779B97F4A7C15u);
-  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9u;
-  x = (x ^ (x >> 27)) * 0x94D049BB133111EBu;
-  x ^= x >> 31;
-  static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  std::string name = target + '.';
-  for (int i = 0; i < 6; ++i, x /= 62) name += kAlphabet[x % 62];
-  return name;
-}
-
-// Opens a new file beside the target under an unused name. The kernel
-// applies the umask to the mode, which is what a new target should get.
-int CreateBeside(const std::string& target, mode_t mode, std::string& tempName) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    tempName = TempNameFor(target);
-    const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
-// A short write is retried for the rest, so a full disk or a file-size limit
-// surfaces as the error of the next call.
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
 }  // namespace
 
 AnsiString ExpandFileName(const AnsiString& name) {
   if (!name.empty() && name.front() == '/') return ResolveDots(name);
   return ResolveDots(CurrentDirectory() + '/' + name);
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+FileDescriptor CreateUniqueFile(const std::string& prefix, std::string& name) {
+  name = prefix + "XXXXXX";
+  FileDescriptor file(::mkostemp(name.data(), O_CLOEXEC));
+  if (!file.IsOpen()) {
+    const int error = errno;
+    name.clear();
+    errno = error;
+  }
+  return file;
 }
 
 AnsiString SysErrorMessage(int errnoValue) {
@@ -133,41 +85,20 @@ AnsiString TrimErrorText(const AnsiString& text) {
   return text.substr(0, end);
 }
 
-AnsiString ReadWholeFile(const AnsiString& name) {
-  const FileDescriptor file(::open(OsName(name).c_str(), O_RDONLY | O_CLOEXEC));
-  if (!file.IsOpen()) throw EFOpenError(name, errno);
+// Opened without blocking, so a pipe with no writer cannot hold the
+// program; whatever the name turned out to be is checked before a read.
+int ReadRegularFile(const std::string& path, std::string& bytes) {
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!file.IsOpen()) return errno;
   struct stat info {};
-  if (::fstat(file.Get(), &info) != 0) throw EFOpenError(name, errno);
-  if (S_ISDIR(info.st_mode)) throw EFOpenError(name, EISDIR);
+  if (::fstat(file.Get(), &info) != 0) return errno;
+  if (S_ISDIR(info.st_mode)) return EISDIR;
+  if (!S_ISREG(info.st_mode)) return kNotARegularFile;
+  return file.ReadAll(static_cast<std::size_t>(info.st_size), bytes) ? 0 : errno;
+}
+
+AnsiString ReadWholeFile(const AnsiString& name) {
   AnsiString text;
-  if (!ReadAll(file.Get(), static_cast<std::size_t>(info.st_size), text)) throw EFOpenError(name, errno);
+  if (const int error = ReadRegularFile(OsName(name), text)) throw EFOpenError(name, error);
   return text;
-}
-
-FileReplacement::FileReplacement(const AnsiString& name) : name_(name), target_(OsName(name)), file_(-1) {
-  const std::optional<mode_t> kept = ModeToKeep(name_, target_);
-  // A replacement starts private and gets the old bits once it is ours.
-  file_ = FileDescriptor(CreateBeside(target_, kept ? 0600 : 0666, tempName_));
-  if (!file_.IsOpen()) throw EFCreateError(name_, errno);
-  if (kept && ::fchmod(file_.Get(), *kept) != 0) {
-    const int error = errno;
-    ::unlink(tempName_.c_str());
-    throw EFCreateError(name_, error);
-  }
-}
-
-FileReplacement::~FileReplacement() {
-  if (!committed_ && !tempName_.empty()) ::unlink(tempName_.c_str());
-}
-
-void FileReplacement::Write(std::string_view bytes) {
-  if (!WriteAll(file_.Get(), bytes)) throw EWriteError();
-}
-
-void FileReplacement::Commit() {
-  // Flushed to the disk before the rename, so a crash cannot leave the new
-  // name pointing at data that was never written.
-  if (::fsync(file_.Get()) != 0 || !file_.Close()) throw EWriteError();
-  if (::rename(tempName_.c_str(), target_.c_str()) != 0) throw EFCreateError(name_, errno);
-  committed_ = true;
 }

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstring>
 
+#include "rtl/FileReplacement.h"
 #include "rtl/Files.h"
 
 namespace {

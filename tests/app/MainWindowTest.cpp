@@ -69,4 +69,46 @@ TEST_F(MainWindow, AFailedHistoryWriteKeepsTheWindowOpenAndALaterCloseTriesAgain
   EXPECT_EQ(dir.Read("history.kln"), "old\r\nnew\r\n");
 }
 
+struct SessionEndCase {
+  const char* what;
+  bool historyWritable;
+  bool inFavorites;
+  const char* history;
+  const char* standardError;  // after the application title
+};
+
+void PrintTo(const SessionEndCase& c, std::ostream* out) { *out << c.what; }
+
+class SessionEnd : public ProgramScenario, public testing::WithParamInterface<SessionEndCase> {};
+
+TEST_P(SessionEnd, ClosesTheMainWindowLikeKonecAndEndsTheProgramEvenWhenTheWriteFails) {
+  const SessionEndCase& c = GetParam();
+  dir.Write("edit.kln", "");
+  dir.Write("nte.txt", "");
+  dir.Write("history.kln", "old\r\n");
+  chmod(dir.File("history.kln").c_str(), c.historyWritable ? 0644 : 0444);
+  Then([&] {
+    Form1->CheckListBox1->Items()->Add("new");
+    if (c.inFavorites) ui.Click(Form1->SpeedButton7->Peer());
+  });
+  Then([&] { system.EndSession(); });
+  bool wentOn = false;
+  Then([&] { wentOn = true; });
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(RunProgram(), 0);
+  const std::string standardError = testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(wentOn) << "the program went on after the session ended";
+  EXPECT_EQ(dir.Read("history.kln"), c.history);
+  const std::string report = FileError("Cannot create file", "history.kln", c.standardError);
+  EXPECT_EQ(standardError, *c.standardError ? "Kalnor internet 2005 - 2.0: " + report + "\n" : "");
+  EXPECT_EQ(Messages(), std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, SessionEnd,
+    testing::Values(SessionEndCase{"InTheMainWindow", true, false, "old\r\nnew\r\n", ""},
+                    SessionEndCase{"WhileTheFavoritesWindowIsShown", true, true, "old\r\nnew\r\n", ""},
+                    SessionEndCase{"WithAHistoryThatCannotBeWritten", false, false, "old\r\n", "Permission denied"}),
+    [](const testing::TestParamInfo<SessionEndCase>& param) { return std::string(param.param.what); });
+
 }  // namespace

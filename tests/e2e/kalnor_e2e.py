@@ -55,6 +55,7 @@ class PageServer:
         self.requests = {}
         self.hangups = {}
         self.pages = dict(self.PAGES)
+        self.files = {}
         self._held = {}
         self._lock = threading.Lock()
         self.hold("/slow.html", "Pomalá stránka", seconds=SLOW_PAGE_SECONDS)
@@ -67,16 +68,24 @@ class PageServer:
                     server._count(server.hangups, self.path)
                     self.close_connection = True
                     return
+                if self.path in server.files:
+                    self.answer(*server.files[self.path])
+                    return
                 title = server.pages.get(self.path)
                 if title is None:
                     self.send_error(404)
                     return
                 body = (f"<html><head><meta charset='utf-8'><title>{title}</title></head>"
                         f"<body><h1>{title}</h1></body></html>").encode("utf-8")
+                self.answer(body, "text/html; charset=utf-8", {})
+
+            def answer(self, body, content_type, headers):
                 self.send_response(200)
-                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Type", content_type)
                 self.send_header("Content-Length", str(len(body)))
                 self.send_header("Cache-Control", "no-store")
+                for name, value in headers.items():
+                    self.send_header(name, value)
                 self.end_headers()
                 self.wfile.write(body)
 
@@ -89,6 +98,10 @@ class PageServer:
 
     def page(self, path, title):
         self.pages[path] = title
+
+    def file(self, path, body, content_type, headers=None):
+        """From now on the path answers with the bytes, of the type and with any further headers."""
+        self.files[path] = (body, content_type, headers or {})
 
     def hold(self, path, title, seconds=None):
         """From now on requests for the page wait for release(), or `seconds`."""

@@ -1,5 +1,6 @@
 #include "rtl/TStrings.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "rtl/Exceptions.h"
+#include "rtl/FileDescriptor.h"
 #include "rtl/TStringList.h"
 #include "support/MessageOf.h"
 #include "support/TempDir.h"
@@ -114,6 +116,25 @@ TEST(TStringsLoad, RunsInOneUpdateEvenWhenAddFailsAndAMissingFileChangesNothing)
             "Cannot open file \"" + dir.Path() + "\". Is a directory");
   EXPECT_EQ(Entries(list), (Lines{"a", "b"}));
   EXPECT_TRUE(list.updateStates.empty());
+}
+
+TEST(TStringsLoad, AnythingButARegularFileIsRefusedAtOnceAndTheListStays) {
+  const TempDir dir;
+  mkfifo(dir.File("pipe").c_str(), 0600);
+  // A writer holds the pipe open with a line in it, so nothing here can block.
+  const FileDescriptor writer(open(dir.File("pipe").c_str(), O_RDWR | O_CLOEXEC));
+  ASSERT_EQ(write(writer.Get(), "x\r\n", 3), 3);
+  std::filesystem::create_symlink("pipe", dir.File("to pipe"));
+  for (const char* device : {"/dev/zero", "/dev/urandom", "/dev/null"})
+    std::filesystem::create_symlink(device, dir.File(std::filesystem::path(device).filename().string()));
+  TStringList list;
+  list.Add("kept");
+  for (const char* name : {"pipe", "to pipe", "zero", "urandom", "null"}) {
+    EXPECT_EQ(MessageOf<EFOpenError>([&] { list.LoadFromFile(dir.File(name)); }),
+              "Cannot open file \"" + dir.File(name) + "\". Invalid argument")
+        << name;
+    EXPECT_EQ(Entries(list), Lines{"kept"}) << name;
+  }
 }
 
 TEST(TStringsSave, WritesEachEntryWithCrLfAndARefusedTargetStaysAsItWas) {

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "rtl/Files.h"
+
 namespace platform::gtk {
 
 namespace {
@@ -33,11 +35,14 @@ std::string EngineSettings::DefaultFile() {
 
 EngineSettings EngineSettings::Load(const std::string& file) {
   EngineSettings settings;
-  KeyFile keys(g_key_file_new());
-  if (!g_key_file_load_from_file(keys.get(), file.c_str(), G_KEY_FILE_NONE, nullptr)) {
-    if (!g_file_test(file.c_str(), G_FILE_TEST_EXISTS)) settings.Save(file);
+  // Read by the file services, which never block on a pipe or a device.
+  std::string text;
+  if (const int error = ReadRegularFile(file, text)) {
+    if (error == ENOENT) settings.Save(file);
     return settings;
   }
+  KeyFile keys(g_key_file_new());
+  if (!g_key_file_load_from_data(keys.get(), text.data(), text.size(), G_KEY_FILE_NONE, nullptr)) return settings;
   ReadKey(keys.get(), "home", settings.homePage);
   ReadKey(keys.get(), "search", settings.searchPage);
   ReadKey(keys.get(), "printer", settings.printer);

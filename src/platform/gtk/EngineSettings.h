@@ -15,7 +15,8 @@ class EngineSettings {
 
   // $XDG_CONFIG_HOME/kalnor/engine.ini
   static std::string DefaultFile();
-  // Reads the file; a missing file is written with the defaults first.
+  // Reads the file; a missing file is written with the defaults first, and
+  // anything that is not a regular file gives the defaults.
   static EngineSettings Load(const std::string& file);
 
  private:

@@ -152,7 +152,9 @@ void GtkWindowSystem::ShowErrorBox(const std::string& text, const std::string& c
   G_GNUC_BEGIN_IGNORE_DEPRECATIONS
   gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(box), icon);
   G_GNUC_END_IGNORE_DEPRECATIONS
+  openBoxes_.push_back(GTK_DIALOG(box));
   gtk_dialog_run(GTK_DIALOG(box));
+  openBoxes_.pop_back();
   gtk_widget_destroy(box);
 }
 
@@ -162,6 +164,12 @@ bool GtkWindowSystem::RunPrinterSetup() {
   const bool confirmed = gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK;
   gtk_widget_destroy(dialog);
   return confirmed;
+}
+
+// A message box still waiting for its OK would keep the program from ending.
+void GtkWindowSystem::EndSession() {
+  if (sessionEnd_) sessionEnd_();
+  for (GtkDialog* box : openBoxes_) gtk_dialog_response(box, GTK_RESPONSE_CLOSE);
 }
 
 }  // namespace platform::gtk

@@ -11,6 +11,7 @@
 #include "platform/gtk/DesktopShell.h"
 #include "platform/gtk/EngineSettings.h"
 #include "platform/gtk/PictureStore.h"
+#include "platform/gtk/SessionEndWatch.h"
 
 namespace platform::gtk {
 
@@ -33,6 +34,7 @@ class GtkWindowSystem : public IWindowSystem {
   void MinimizeApplication() override;
   void ShowErrorBox(const std::string& text, const std::string& caption) override;
   bool RunPrinterSetup() override;
+  void SetSessionEndHandler(std::function<void()> handler) override { sessionEnd_ = std::move(handler); }
   IClock& Clock() override { return clock_; }
   IShell& Shell() override { return shell_; }
 
@@ -51,6 +53,7 @@ class GtkWindowSystem : public IWindowSystem {
 
  private:
   GtkWindow* DialogParent() const;
+  void EndSession();
 
   PictureStore pictures_;
   std::string engineSettingsFile_;
@@ -59,6 +62,9 @@ class GtkWindowSystem : public IWindowSystem {
   FormPeer* active_ = nullptr;
   SystemClock clock_;
   DesktopShell shell_;
+  std::vector<GtkDialog*> openBoxes_;
+  std::function<void()> sessionEnd_;
+  SessionEndWatch sessionEndWatch_{[this] { EndSession(); }};
 };
 
 }  // namespace platform::gtk

@@ -51,6 +51,9 @@ struct WebKitEngine::PrintJob {
 WebKitEngine::WebKitEngine(GtkWindowSystem& system, WebKitWebView* view) : system_(system), view_(view) {
   g_object_ref(view_);
   g_signal_connect(view_, "load-changed", G_CALLBACK(OnLoadChanged), this);
+  g_signal_connect(view_, "load-failed", G_CALLBACK(OnLoadFailed), this);
+  // Reached only when the engine's own handler shows no error page.
+  g_signal_connect_after(view_, "load-failed", G_CALLBACK(OnLoadFailedWithoutErrorPage), this);
   g_signal_connect(view_, "notify::title", G_CALLBACK(OnNotifyTitle), this);
 }
 
@@ -127,8 +130,12 @@ EngineResult WebKitEngine::Print() {
   return {};
 }
 
+std::string WebKitEngine::Address() const {
+  return errorPages_.FailedAddress().empty() ? CurrentUri(view_) : errorPages_.FailedAddress();
+}
+
 EngineResult WebKitEngine::LocationURL(WideString& url) {
-  url = Utf8ToUtf16(CurrentUri(view_));
+  url = Utf8ToUtf16(Address());
   return {};
 }
 
@@ -147,21 +154,34 @@ bool WebKitEngine::HandlesAccelerator(Word key, TShiftState /*shift*/) {
 void WebKitEngine::OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self) {
   auto* engine = static_cast<WebKitEngine*>(self);
   if (event == WEBKIT_LOAD_STARTED) {
+    if (!engine->errorPages_.PassStart(CurrentUri(view))) return;
     engine->Deliver([](IWebEngineListener& l) { l.EngineDownloadBegin(); });
   } else if (event == WEBKIT_LOAD_FINISHED) {
-    // A page without a title is known by its address. A failed load ends here too.
-    if (CurrentTitle(view).empty()) {
-      const WideString address = Utf8ToUtf16(CurrentUri(view));
+    if (!engine->errorPages_.PassFinish()) return;
+    // A page without a title is known by its address; so is a failed load,
+    // whose view still holds the previous page's title.
+    if (!engine->errorPages_.FailedAddress().empty() || CurrentTitle(view).empty()) {
+      const WideString address = Utf8ToUtf16(engine->Address());
       engine->Deliver([address](IWebEngineListener& l) { l.EngineTitleChange(address); });
     }
     engine->Deliver([](IWebEngineListener& l) { l.EngineDownloadComplete(); });
   }
 }
 
+gboolean WebKitEngine::OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar* address, GError*, gpointer self) {
+  static_cast<WebKitEngine*>(self)->errorPages_.LoadFailed(address);
+  return FALSE;
+}
+
+gboolean WebKitEngine::OnLoadFailedWithoutErrorPage(WebKitWebView*, WebKitLoadEvent, gchar*, GError*, gpointer self) {
+  static_cast<WebKitEngine*>(self)->errorPages_.NoErrorPage();
+  return FALSE;
+}
+
 void WebKitEngine::OnNotifyTitle(GObject*, GParamSpec*, gpointer self) {
   auto* engine = static_cast<WebKitEngine*>(self);
   const std::string title = CurrentTitle(engine->view_);
-  if (title.empty()) return;  // cleared while the next page loads
+  if (title.empty() || !engine->errorPages_.PassTitle()) return;  // empty: cleared while the next page loads
   const WideString text = Utf8ToUtf16(title);
   engine->Deliver([text](IWebEngineListener& l) { l.EngineTitleChange(text); });
 }

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "platform/WebEngine.h"
+#include "platform/gtk/DownloadPrompt.h"
+#include "platform/gtk/ErrorPageFilter.h"
 
 namespace platform::gtk {
 
@@ -40,14 +42,22 @@ class WebKitEngine : public IWebEngine {
   EngineResult Print();
   // Hands the event to the listener from the message loop.
   void Deliver(std::function<void(IWebEngineListener&)> event);
+  // The current page's address: a failed one while its error page is shown.
+  std::string Address() const;
 
   static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self);
+  static gboolean OnLoadFailed(WebKitWebView* view, WebKitLoadEvent event, gchar* address, GError* error,
+                               gpointer self);
+  static gboolean OnLoadFailedWithoutErrorPage(WebKitWebView* view, WebKitLoadEvent event, gchar* address,
+                                               GError* error, gpointer self);
   static void OnNotifyTitle(GObject* view, GParamSpec* property, gpointer self);
   static void OnPrintFailed(WebKitPrintOperation* operation, GError* error, gpointer job);
 
   GtkWindowSystem& system_;
   WebKitWebView* view_;
   IWebEngineListener* listener_ = nullptr;
+  ErrorPageFilter errorPages_;
+  DownloadPrompt downloads_{view_};
   // Posted events run only while the engine lives.
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

@@ -43,6 +43,7 @@ class HeadlessWindowSystem : public IWindowSystem {
     ++printerSetups_;
     return false;
   }
+  void SetSessionEndHandler(std::function<void()> handler) override { sessionEnd_ = std::move(handler); }
   ScriptedClock& Clock() override { return clock_; }
   RecordingShell& Shell() override { return shell_; }
 
@@ -53,6 +54,10 @@ class HeadlessWindowSystem : public IWindowSystem {
   // A step of the user's, run when a message loop waits for input. The
   // outermost loop ends when no step is left.
   void QueueScript(std::function<void()> step) { scripts_.push_back(std::move(step)); }
+  // The desktop asks the program to end, as logging out would.
+  void EndSession() {
+    if (sessionEnd_) sessionEnd_();
+  }
   // Moves the clock on, firing due timers in order.
   void AdvanceTime(int ms);
 
@@ -102,6 +107,7 @@ class HeadlessWindowSystem : public IWindowSystem {
   HeadlessPeer* focusedPeer_ = nullptr;
   ScriptedClock clock_;
   RecordingShell shell_;
+  std::function<void()> sessionEnd_;
 };
 
 }  // namespace platform::headless

@@ -1,6 +1,10 @@
 #include "platform/gtk/EngineSettings.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -68,4 +72,26 @@ TEST_F(EngineSettingsTest, AFileThatIsNoKeyFileIsUsedAsDefaultsAndLeftAlone) {
   Write("this is not a key file");
   EXPECT_EQ(EngineSettings::Load(File()).homePage, EngineSettings().homePage);
   EXPECT_EQ(Read(), "this is not a key file");
+}
+
+TEST_F(EngineSettingsTest, APipeOrADeviceGivesTheDefaultsAtOnceAndStaysAsItIs) {
+  std::filesystem::create_directories(folder_ / "kalnor");
+  const std::string pipe = (folder_ / "pipe").string();
+  mkfifo(pipe.c_str(), 0600);
+  for (const std::string& target : {pipe, std::string("/dev/zero")}) {
+    std::filesystem::remove(File());
+    std::filesystem::create_symlink(target, File());
+    // In a child, so that a load that blocks fails here instead of hanging the run.
+    const pid_t child = fork();
+    if (child == 0) {
+      alarm(10);
+      const EngineSettings settings = EngineSettings::Load(File());
+      _exit(settings.homePage == EngineSettings().homePage ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << target << ": " << status;
+    EXPECT_TRUE(std::filesystem::is_symlink(File())) << target;
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
 }
