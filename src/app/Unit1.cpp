@@ -2,7 +2,9 @@
 
 #include "app/Gradient.h"
 #include "app/TickedEntries.h"
+#include "app/Unit3.h"
 #include "app/Unit4.h"
+#include "app/Unit5.h"
 #include "forms/TApplication.h"
 #include "rtl/AnsiLiteral.h"
 #include "rtl/CodePage.h"
@@ -129,3 +131,9 @@ void TForm1::Button1Click(TObject* /*Sender*/) {
 void TForm1::Oblben1Click(TObject* /*Sender*/) { form4->ShowModal(); }
 void TForm1::SpeedButton7Click(TObject* /*Sender*/) { form4->ShowModal(); }
 void TForm1::Image5Click(TObject* /*Sender*/) { form4->ShowModal(); }
+
+// The window's answer is of no interest.
+void TForm1::Pomoc1Click(TObject* /*Sender*/) { Form3->ShowModal(); }
+
+// Nothing closes that window once shown; nothing shows it either.
+void TForm1::Domovskstrnka1Click(TObject* /*Sender*/) { Form5->ShowModal(); }

@@ -234,4 +234,5 @@ void TForm1::BindHandlers() {
   BitBtn3->OnClick = Bind(this, &TForm1::BitBtn1Click);
   Oblben1->OnClick = Bind(this, &TForm1::Oblben1Click);
   SpeedButton7->OnClick = Bind(this, &TForm1::SpeedButton7Click);
+  Pomoc1->OnClick = Bind(this, &TForm1::Pomoc1Click);
 }

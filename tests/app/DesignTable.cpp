@@ -1,0 +1,100 @@
+#include "DesignTable.h"
+
+#include <map>
+
+#include "forms/Buttons.h"
+#include "forms/TAnimate.h"
+#include "forms/TApplication.h"
+#include "forms/TCustomEdit.h"
+#include "forms/TLabel.h"
+#include "forms/TMemo.h"
+#include "platform/headless/HeadlessDriver.h"
+#include "rtl/CodePage.h"
+
+namespace {
+
+std::string ColorName(TColor color) {
+  static const std::map<TColor, std::string> names{{clBlack, "clBlack"},   {clWhite, "clWhite"},
+                                                   {clBlue, "clBlue"},     {clYellow, "clYellow"},
+                                                   {clRed, "clRed"},       {clBtnFace, "clBtnFace"}};
+  const auto it = names.find(color);
+  return it != names.end() ? it->second : std::to_string(color);
+}
+
+std::string Quoted(const AnsiString& text) { return "\"" + AnsiToUtf8(text) + "\""; }
+
+std::string FontOf(TControl& control) {
+  const TFont& font = *control.Font();
+  std::string text = "font " + font.Name() + " " + std::to_string(font.Height()) + " " + ColorName(font.Color());
+  if (font.Style().Contains(fsBold)) text += " bold";
+  if (font.Style().Contains(fsUnderline)) text += " underline";
+  if (font.Charset() == EASTEUROPE_CHARSET) text += " east-european";
+  return text;
+}
+
+std::string Place(const TControl& control) {
+  return std::to_string(control.Left()) + "," + std::to_string(control.Top()) + " " + std::to_string(control.Width()) +
+         "x" + std::to_string(control.Height());
+}
+
+// An auto-sized label gives the size of its text instead of numbers.
+std::string PlaceOf(TLabel& label) {
+  const platform::Size text = Application->WindowSystem().MeasureText(label.Caption(), label.Font()->Spec(),
+                                                                      label.WordWrap() ? label.Width() : 0);
+  const bool fits = label.AutoSize() && label.Height() == text.height && label.Width() == text.width;
+  if (!fits) return Place(label);
+  const std::string at = std::to_string(label.Left()) + "," + std::to_string(label.Top());
+  return at + (label.WordWrap() ? " " + std::to_string(label.Width()) + " wide, wrapped to its text" : " sized to its text");
+}
+
+std::string Common(TControl& control) {
+  std::string text;
+  if (!control.Picture().empty()) text += " picture " + control.Picture();
+  if (control.ShowHint()) text += " hint " + Quoted(control.Hint());
+  if (control.Cursor() == crHandPoint) text += " hand";
+  if (!control.Enabled()) text += " disabled";
+  if (auto* win = dynamic_cast<TWinControl*>(&control); win && win->TabStop() && win->TabOrder() >= 0)
+    text += " tab " + std::to_string(win->TabOrder());
+  return text;
+}
+
+std::string Describe(TComponent& component) {
+  const std::string name = component.Name() + " ";
+  if (auto* label = dynamic_cast<TLabel*>(&component))
+    return name + "TLabel " + PlaceOf(*label) + " " + Quoted(label->Caption()) + " " + FontOf(*label) +
+           (label->Transparent() ? " transparent" : "") + Common(*label);
+  if (auto* memo = dynamic_cast<TMemo*>(&component))
+    return name + "TMemo " + Place(*memo) + " " + std::to_string(memo->Lines()->Count()) + " lines " +
+           ColorName(memo->Color()) + " " + FontOf(*memo) + (memo->WordWrap() ? " wrapped" : "") + Common(*memo);
+  if (auto* button = dynamic_cast<TBitBtn*>(&component))
+    return name + "TBitBtn " + Place(*button) + " " + Quoted(button->Caption()) +
+           (button->Kind() == bkOK ? " kind OK" : "") + (button->Default() ? " default" : "") + " result " +
+           std::to_string(button->ModalResult()) + Common(*button);
+  if (auto* animate = dynamic_cast<TAnimate*>(&component))
+    return name + "TAnimate " + Place(*animate) + (animate->CommonAVI() == aviFindFolder ? " find-folder" : "") +
+           " to " + std::to_string(animate->StopFrame()) + (animate->Active() ? " active" : "") + Common(*animate);
+  if (auto* edit = dynamic_cast<TEdit*>(&component))
+    return name + "TEdit " + Place(*edit) + " " + Quoted(edit->Text()) + Common(*edit);
+  if (auto* control = dynamic_cast<TControl*>(&component)) {
+    const char* kind = dynamic_cast<TSpeedButton*>(control) ? "TSpeedButton " : "TImage ";
+    return name + kind + Place(*control) + Common(*control);
+  }
+  return name + "no visual part";
+}
+
+}  // namespace
+
+std::string DescribeWindow(TForm& form) {
+  const bool closeBox = platform::headless::HeadlessDriver::Peer(form.Peer()).closeBox;
+  return Quoted(form.Caption()) + "; " + (form.BorderStyle() == bsSingle ? "fixed" : "sizeable") +
+         (closeBox ? "" : ", no title-bar buttons") + "; " + std::to_string(form.Left()) + "," + std::to_string(form.Top()) + "; outer " +
+         std::to_string(form.Width()) + "x" + std::to_string(form.Height()) + ", client " +
+         std::to_string(form.ClientWidth()) + "x" + std::to_string(form.ClientHeight()) + "; " +
+         ColorName(form.Color()) + "; " + FontOf(form);
+}
+
+std::vector<std::string> DescribeComponents(TForm& form) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < form.ComponentCount(); ++i) lines.push_back(Describe(*form.Components(i)));
+  return lines;
+}
