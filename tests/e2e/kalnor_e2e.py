@@ -183,6 +183,32 @@ def transient_for(window):
     return str(int(found.group(1), 16)) if found else None
 
 
+def frame_position(window):
+    """Where the window's frame stands on the screen (the window's own place where nothing frames it)."""
+    info = subprocess.run(["xwininfo", "-frame", "-id", str(window)], capture_output=True, text=True,
+                          timeout=20).stdout
+    return tuple(int(re.search(rf"Absolute upper-left {axis}:\s+(-?\d+)", info).group(1)) for axis in "XY")
+
+
+def scheme_handler(folder, scheme):
+    """A program registered in a throwaway XDG data folder inside `folder` as the desktop's handler of
+    `scheme:` addresses. Returns the environment that makes a program see it, and the file in which it
+    writes each address it is handed, one a line."""
+    applications = os.path.join(folder, "data", "applications")
+    os.makedirs(applications)
+    record = os.path.join(folder, "handed-over.txt")
+    script = os.path.join(folder, "handler.sh")
+    with open(script, "w", encoding="utf-8") as f:
+        f.write(f'#!/bin/sh\nprintf "%s\\n" "$@" >> "{record}"\n')
+    os.chmod(script, 0o755)
+    with open(os.path.join(applications, "kalnor-test-handler.desktop"), "w", encoding="utf-8") as f:
+        f.write(f"[Desktop Entry]\nType=Application\nName=Test handler\nExec={script} %u\n"
+                f"MimeType=x-scheme-handler/{scheme};\nNoDisplay=true\n")
+    with open(os.path.join(applications, "mimeapps.list"), "w", encoding="utf-8") as f:
+        f.write(f"[Default Applications]\nx-scheme-handler/{scheme}=kalnor-test-handler.desktop\n")
+    return {"XDG_DATA_HOME": os.path.join(folder, "data")}, record
+
+
 def send_close_request(window):
     """What a window manager sends when the user closes a window: WM_DELETE_WINDOW."""
 
@@ -223,7 +249,7 @@ MessageBox = collections.namedtuple("MessageBox", "node title texts")
 class Kalnor:
     """The program running in its own folder, with the given list files."""
 
-    def __init__(self, server, home="/home.html", edit=("seznam.cz",), history=("http://example.test/",)):
+    def __init__(self, server, home="/home.html", edit=("seznam.cz",), history=("http://example.test/",), env=None):
         self.folder = tempfile.mkdtemp(prefix="kalnor-e2e-")
         config = os.path.join(self.folder, "config", "kalnor")
         os.makedirs(config)
@@ -233,9 +259,9 @@ class Kalnor:
             self.write_list("edit.kln", edit)
         if history is not None:
             self.write_list("history.kln", history)
-        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(self.folder, "config"))
+        environment = dict(os.environ, XDG_CONFIG_HOME=os.path.join(self.folder, "config"), **(env or {}))
         self.log = open(os.path.join(self.folder, "kalnor.log"), "wb")
-        self.process = subprocess.Popen([KALNOR], cwd=self.folder, env=env, stdout=self.log, stderr=self.log)
+        self.process = subprocess.Popen([KALNOR], cwd=self.folder, env=environment, stdout=self.log, stderr=self.log)
         self.window = None
 
     def path(self, name):
