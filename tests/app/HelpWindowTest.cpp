@@ -14,16 +14,6 @@ class HelpWindow : public ProgramScenario {
     dir.Write("edit.kln", "");
     dir.Write("history.kln", "");
   }
-  // A program that ends early would skip the checks of the steps left.
-  void TearDown() override { EXPECT_EQ(stepsLeft_, 0) << "the program ended before every step ran"; }
-
-  void Step(std::function<void()> step) {
-    ++stepsLeft_;
-    Then([this, step = std::move(step)] {
-      --stepsLeft_;
-      step();
-    });
-  }
   // Opens the window with F1; inside runs while it is on screen and must close it.
   void OpenAnd(std::function<void()> inside) {
     Step([this] {
@@ -38,9 +28,6 @@ class HelpWindow : public ProgramScenario {
     return std::string(style.Contains(fsBold) ? "bold " : style.Contains(fsUnderline) ? "underline " : "plain ") +
            std::to_string(link->Font()->Size());
   }
-
- private:
-  int stepsLeft_ = 0;
 };
 
 TEST_F(HelpWindow, IsBuiltAsDesigned) {

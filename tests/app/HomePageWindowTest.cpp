@@ -9,7 +9,7 @@ using HomePageWindow = ProgramScenario;
 TEST_F(HomePageWindow, IsBuiltAsDesignedAndShownModallyOnlyByAHandlerBoundToNothing) {
   dir.Write("edit.kln", "");
   dir.Write("history.kln", "");
-  Then([&] {
+  Step([&] {
     EXPECT_FALSE(Form5->Visible());
     EXPECT_EQ(DescribeWindow(*Form5),
               "\"Nastavení domovské stránky\"; sizeable, no title-bar buttons; 246,352; outer 646x122, "
@@ -20,7 +20,7 @@ TEST_F(HomePageWindow, IsBuiltAsDesignedAndShownModallyOnlyByAHandlerBoundToNoth
                                           }));
     Form1->Domovskstrnka1Click(nullptr);
   });
-  Then([&] {
+  Step([&] {
     EXPECT_TRUE(Form5->Visible());
     EXPECT_TRUE(Peer(Form5).modal);
     EXPECT_FALSE(Form1->Enabled());
@@ -33,7 +33,7 @@ TEST_F(HomePageWindow, IsBuiltAsDesignedAndShownModallyOnlyByAHandlerBoundToNoth
     EXPECT_EQ(Web().calls, std::vector<std::string>{"GoHome"});
     Form5->Close();
   });
-  Then([&] {
+  Step([&] {
     EXPECT_FALSE(Form5->Visible());
     EXPECT_TRUE(Form1->Enabled());
   });

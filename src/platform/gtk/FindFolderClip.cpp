@@ -1,6 +1,7 @@
 #include "platform/gtk/FindFolderClip.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 #include "platform/Clip.h"
@@ -9,7 +10,10 @@ namespace platform::gtk {
 
 namespace {
 
-void Rgb(cairo_t* cr, int rgb) { cairo_set_source_rgb(cr, (rgb >> 16) / 255.0, (rgb >> 8 & 0xFF) / 255.0, (rgb & 0xFF) / 255.0); }
+// Colours here are written 0xRRGGBB, as in the pictures' files.
+void Rgb(cairo_t* cr, int rgb) {
+  cairo_set_source_rgb(cr, (rgb >> 16) / 255.0, (rgb >> 8 & 0xFF) / 255.0, (rgb & 0xFF) / 255.0);
+}
 
 void FillAndOutline(cairo_t* cr, int fill, int outline) {
   Rgb(cr, fill);
@@ -31,25 +35,24 @@ void Sheet(cairo_t* cr, double x, double y, double tilt) {
   cairo_restore(cr);
 }
 
+struct Point {
+  double x, y;
+};
+
+// A closed outline through the corners, filled.
+void Polygon(cairo_t* cr, std::initializer_list<Point> corners, int fill, int outline) {
+  for (const Point& corner : corners) cairo_line_to(cr, corner.x, corner.y);
+  cairo_close_path(cr);
+  FillAndOutline(cr, fill, outline);
+}
+
 void Folder(cairo_t* cr) {
   // The back with its tab, the papers, then the front flap leaning forward.
-  cairo_move_to(cr, 4.5, 14.5);
-  cairo_line_to(cr, 4.5, 9.5);
-  cairo_line_to(cr, 16.5, 9.5);
-  cairo_line_to(cr, 19.5, 12.5);
-  cairo_line_to(cr, 46.5, 12.5);
-  cairo_line_to(cr, 46.5, 41.5);
-  cairo_line_to(cr, 4.5, 41.5);
-  cairo_close_path(cr);
-  FillAndOutline(cr, 0xD9A521, 0x8C6410);
+  Polygon(cr, {{4.5, 14.5}, {4.5, 9.5}, {16.5, 9.5}, {19.5, 12.5}, {46.5, 12.5}, {46.5, 41.5}, {4.5, 41.5}},
+          0xD9A521, 0x8C6410);
   Sheet(cr, 10, 7, -0.12);
   Sheet(cr, 21, 6, 0.1);
-  cairo_move_to(cr, 2.5, 21.5);
-  cairo_line_to(cr, 44.5, 21.5);
-  cairo_line_to(cr, 48.5, 41.5);
-  cairo_line_to(cr, 6.5, 41.5);
-  cairo_close_path(cr);
-  FillAndOutline(cr, 0xF4C842, 0x8C6410);
+  Polygon(cr, {{2.5, 21.5}, {44.5, 21.5}, {48.5, 41.5}, {6.5, 41.5}}, 0xF4C842, 0x8C6410);
 }
 
 // The glass circles the folder once per run of the clip, dipping twice.
