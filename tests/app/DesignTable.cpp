@@ -21,7 +21,12 @@ std::string ColorName(TColor color) {
   return it != names.end() ? it->second : std::to_string(color);
 }
 
-std::string Quoted(const AnsiString& text) { return "\"" + AnsiToUtf8(text) + "\""; }
+std::string Quoted(const AnsiString& text) {
+  std::string quoted(1, '"');
+  quoted += AnsiToUtf8(text);
+  quoted += '"';
+  return quoted;
+}
 
 std::string FontOf(TControl& control) {
   const TFont& font = *control.Font();
@@ -39,12 +44,14 @@ std::string Place(const TControl& control) {
 
 // An auto-sized label gives the size of its text instead of numbers.
 std::string PlaceOf(TLabel& label) {
-  const platform::Size text = Application->WindowSystem().MeasureText(label.Caption(), label.Font()->Spec(),
-                                                                      label.WordWrap() ? label.Width() : 0);
-  const bool fits = label.AutoSize() && label.Height() == text.height && label.Width() == text.width;
+  const platform::Size measured =
+      Application->WindowSystem().MeasureText(label.Caption(), label.Font()->Spec(), label.WordWrap() ? label.Width() : 0);
+  const bool fits = label.AutoSize() && label.Height() == measured.height && label.Width() == measured.width;
   if (!fits) return Place(label);
-  const std::string at = std::to_string(label.Left()) + "," + std::to_string(label.Top());
-  return at + (label.WordWrap() ? " " + std::to_string(label.Width()) + " wide, wrapped to its text" : " sized to its text");
+  std::string text = std::to_string(label.Left()) + "," + std::to_string(label.Top());
+  if (!label.WordWrap()) return text + " sized to its text";
+  text += ' ';
+  return text + std::to_string(label.Width()) + " wide, wrapped to its text";
 }
 
 std::string Common(TControl& control) {
