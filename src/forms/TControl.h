@@ -59,6 +59,7 @@ class TControl : public TComponent, public platform::IPeerListener {
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor cursor);
   TFont* Font() { return &font_; }
+  const TFont* Font() const { return &font_; }
 
   int TabOrder() const { return tabOrder_; }
   void SetTabOrder(int order) { tabOrder_ = order; }

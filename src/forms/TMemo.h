@@ -9,6 +9,7 @@ class TMemo : public TWinControl {
   explicit TMemo(TComponent* owner);
 
   TStrings* Lines() { return &lines_; }
+  const TStrings* Lines() const { return &lines_; }
   TColor Color() const { return color_; }
   void SetColor(TColor color);
   bool WordWrap() const { return wordWrap_; }

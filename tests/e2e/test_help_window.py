@@ -4,6 +4,7 @@ loads the author's site in the main window behind it, the mail link hands
 the address to the desktop's mail program."""
 
 import os
+import pathlib
 import shutil
 import tempfile
 import time
@@ -32,11 +33,6 @@ def ink(box):
     xs = [px for px, _ in inked]
     ys = [py for _, py in inked]
     return max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
-
-
-def read_text(path):
-    with open(path, encoding="utf-8") as f:
-        return f.read()
 
 
 @unittest.skipUnless(accessible.available(), "needs AT-SPI to find the window's links")
@@ -114,7 +110,9 @@ class HelpWindowTest(KalnorTestCase):
         frame = self.open_help(program)
         program.click(*accessible.centre(self.link(program, frame, MAIL)))
         wait_until(lambda: os.path.exists(record), 20, "the mail program to be started")
-        self.assert_eventually(lambda: read_text(record), f"mailto:{MAIL}\n", 10, "the address handed over")
+        handed_over = pathlib.Path(record)
+        self.assert_eventually(lambda: handed_over.read_text(encoding="utf-8"), f"mailto:{MAIL}\n", 10,
+                               "the address handed over")
         self.assertTrue(self.help_windows(program), "the help window stays open")
 
 

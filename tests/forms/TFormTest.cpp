@@ -48,19 +48,6 @@ TEST_F(Forms, AModalWindowDisablesTheOthersAndGivesTheFocusBackWithoutActivation
   EXPECT_EQ(dialog->ShowModal(), mrCancel);
 }
 
-TEST_F(Forms, TheWindowManagersCloseEndsAModalWindowOnlyWhenItHasACloseBox) {
-  for (const bool closeBox : {true, false}) {
-    if (!closeBox) dialog->SetNoBorderIcons();
-    env.System().QueueScript([&] {
-      ui.CloseWindow(dialog->Peer());
-      EXPECT_EQ(dialog->ModalResult(), closeBox ? mrCancel : mrNone) << "close box " << closeBox;
-      dialog->Close();  // from code a window always closes
-    });
-    EXPECT_EQ(dialog->ShowModal(), mrCancel);
-    EXPECT_EQ(dialog->closes, closeBox ? 1 : 2) << "each ending runs the close handler once";
-  }
-}
-
 TEST_F(Forms, TheMainWindowStaysOpenWhenItsCloseHandlerFails) {
   int attempts = 0;
   window->OnClose = [&](TObject*, TCloseAction&) {

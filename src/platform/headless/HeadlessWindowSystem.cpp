@@ -114,8 +114,7 @@ Size HeadlessWindowSystem::MeasureText(const std::string& text, const FontSpec& 
   const int pixels = std::abs(font.height);
   const int charWidth = (pixels + 1) / 2 + (font.bold ? 1 : 0);
   const int lineHeight = pixels + pixels / 4;
-  const int oneLine = charWidth * static_cast<int>(text.size());
-  if (wrapWidth <= 0) return {oneLine, lineHeight};
+  if (wrapWidth <= 0) return {charWidth * static_cast<int>(text.size()), lineHeight};
   // Words go on the line while they fit; a longer word stands alone.
   int lines = 1;
   int used = 0;  // characters on the current line

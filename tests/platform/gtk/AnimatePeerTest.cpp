@@ -12,66 +12,47 @@ using namespace platform::gtk;
 
 namespace {
 
-constexpr int kBoxWidth = 80;
-constexpr int kBoxHeight = 50;
-constexpr std::uint32_t kFace = 0xD8E9EC;  // as 0x00BBGGRR; on screen 0xECE9D8
+constexpr int kWidth = 80;
+constexpr int kHeight = 50;
+constexpr std::uint32_t kFace = 0xD8E9EC, kFaceOnScreen = 0xECE9D8;  // 0x00BBGGRR and 0x00RRGGBB
 
 class AnimatePeerTest : public gtktest::WindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    if (IsSkipped()) return;
-    animate_ = &Make<AnimatePeer>({10, 10, kBoxWidth, kBoxHeight});
-    animate_->SetColor(kFace);
-    animate_->SetVisible(true);
-  }
-
-  // The box as drawn, row by row, 0x00RRGGBB.
-  std::vector<std::uint32_t> Draw() {
+  // The frame as drawn in the box, row by row, 0x00RRGGBB.
+  std::vector<std::uint32_t> Draw(AnimatePeer& animate, int frame) {
+    animate.ShowFrame(frame);
     gtktest::Settle();
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kBoxWidth, kBoxHeight);
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
     cairo_t* cr = cairo_create(surface);
-    gtk_widget_draw(animate_->Widget(), cr);
+    gtk_widget_draw(animate.Widget(), cr);
     cairo_surface_flush(surface);
-    std::vector<std::uint32_t> pixels;
-    const auto* data = cairo_image_surface_get_data(surface);
-    for (int y = 0; y < kBoxHeight; ++y)
-      for (int x = 0; x < kBoxWidth; ++x)
-        pixels.push_back(reinterpret_cast<const std::uint32_t*>(data + y * cairo_image_surface_get_stride(surface))[x] &
-                         0xFFFFFF);
+    const auto* data = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(surface));
+    std::vector<std::uint32_t> pixels(data, data + kWidth * kHeight);  // rows of 80 pixels need no padding
     cairo_destroy(cr);
     cairo_surface_destroy(surface);
+    for (auto& pixel : pixels) pixel &= 0xFFFFFF;
     return pixels;
   }
-
-  AnimatePeer* animate_ = nullptr;
 };
 
 }  // namespace
 
-TEST_F(AnimatePeerTest, EachFrameIsDrawnAfreshInTheMiddleOfTheBox) {
-  const std::vector<std::uint32_t> empty = Draw();
-  EXPECT_TRUE(std::ranges::all_of(empty, [](std::uint32_t pixel) { return pixel == 0xECE9D8u; }))
-      << "no clip: only the box's colour";
+TEST_F(AnimatePeerTest, EachFrameIsDrawnAfreshInTheMiddleOfTheBoxOnItsColour) {
+  AnimatePeer& animate = Make<AnimatePeer>({10, 10, kWidth, kHeight});
+  animate.SetColor(kFace);
+  animate.SetVisible(true);
+  const auto empty = Draw(animate, 1);
+  EXPECT_TRUE(std::ranges::all_of(empty, [](std::uint32_t p) { return p == kFaceOnScreen; })) << "no clip yet";
 
-  animate_->SetClip(Clip::FindFolder);
-  std::vector<std::vector<std::uint32_t>> frames;
-  for (int frame : {1, 8, 15, 1}) {
-    animate_->ShowFrame(frame);
-    frames.push_back(Draw());
-  }
+  animate.SetClip(Clip::FindFolder);
+  const std::vector<std::vector<std::uint32_t>> frames{Draw(animate, 1), Draw(animate, 8), Draw(animate, 1)};
   EXPECT_NE(frames[0], frames[1]);
-  EXPECT_NE(frames[1], frames[2]);
-  EXPECT_EQ(frames[0], frames[3]) << "a frame looks the same each time round";
-
-  const int left = (kBoxWidth - FindFolderClip::kWidth) / 2;
-  const int top = (kBoxHeight - FindFolderClip::kHeight) / 2;
-  for (const auto& pixels : frames)
-    for (int y = 0; y < kBoxHeight; ++y)
-      for (int x = 0; x < kBoxWidth; ++x) {
-        const bool inClip = x >= left && x < left + FindFolderClip::kWidth && y >= top && y < top + FindFolderClip::kHeight;
-        if (!inClip) {
-          ASSERT_EQ(pixels[y * kBoxWidth + x], 0xECE9D8u) << "outside the clip at " << x << ", " << y;
-        }
+  EXPECT_EQ(frames[0], frames[2]) << "a frame looks the same each time round";
+  // Only the middle of the box changes: the clip centred, the rest the box's colour.
+  const int left = (kWidth - FindFolderClip::kWidth) / 2, top = (kHeight - FindFolderClip::kHeight) / 2;
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x)
+      if (x < left || x >= left + FindFolderClip::kWidth || y < top || y >= top + FindFolderClip::kHeight) {
+        ASSERT_EQ(frames[1][y * kWidth + x], kFaceOnScreen) << x << ", " << y;
       }
 }
