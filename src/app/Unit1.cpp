@@ -3,7 +3,9 @@
 #include "app/Author.h"
 #include "app/Gradient.h"
 #include "app/TickedEntries.h"
+#include "app/Unit3.h"
 #include "app/Unit4.h"
+#include "app/Unit5.h"
 #include "forms/ComObj.h"
 #include "forms/ShellApi.h"
 #include "forms/TApplication.h"
@@ -183,3 +185,9 @@ void TForm1::Nastavenwebu1Click(TObject* /*Sender*/) {
 
 void TForm1::SpeedButton10Click(TObject* /*Sender*/) { MailTo(kAuthorMail); }
 void TForm1::Image4Click(TObject* /*Sender*/) { MailTo(kAuthorSecondMail); }
+
+// The window's answer is of no interest.
+void TForm1::Pomoc1Click(TObject* /*Sender*/) { Form3->ShowModal(); }
+
+// Nothing closes that window once shown; nothing shows it either.
+void TForm1::Domovskstrnka1Click(TObject* /*Sender*/) { Form5->ShowModal(); }

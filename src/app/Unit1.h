@@ -170,6 +170,10 @@ class TForm1 : public TForm {
   void SpeedButton10Click(TObject* Sender);
   void Image4Click(TObject* Sender);
 
+  // the help window, and the home-page window's opener bound to no event
+  void Pomoc1Click(TObject* Sender);
+  void Domovskstrnka1Click(TObject* Sender);
+
  private:
   // The form description: components, their properties and the bound handlers.
   void BuildDesign();

@@ -259,4 +259,5 @@ void TForm1::BindHandlers() {
   isk1->OnClick = Bind(this, &TForm1::isk1Click);
   Nastavenwebu1->OnClick = Bind(this, &TForm1::Nastavenwebu1Click);
   SpeedButton10->OnClick = Bind(this, &TForm1::SpeedButton10Click);
+  Pomoc1->OnClick = Bind(this, &TForm1::Pomoc1Click);
 }

@@ -42,11 +42,13 @@ void TBitBtn::SetKind(TBitBtnKind kind) {
   kind_ = kind;
   switch (kind) {
     case bkOK:
+      SetCaption("OK");
       SetDefault(true);
       SetModalResult(mrOk);
       SetPicture("ok");
       break;
     case bkCancel:
+      SetCaption("Cancel");
       SetCancel(true);
       SetModalResult(mrCancel);
       SetPicture("cancel");

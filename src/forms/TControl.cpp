@@ -1,9 +1,13 @@
 #include "forms/TControl.h"
 
 #include "forms/TApplication.h"
+#include "forms/TForm.h"
 #include "forms/TWinControl.h"
 
-TControl::TControl(TComponent* owner) : TComponent(owner) {}
+TControl::TControl(TComponent* owner)
+    : TComponent(owner), font_(Application->WindowSystem().PixelsPerInch()) {
+  font_.SetOnChange([this] { FontChanged(); });
+}
 
 TControl::~TControl() {
   peer_.reset();
@@ -48,6 +52,13 @@ void TControl::SetVisible(bool visible) {
   visible_ = visible;
   if (peer_) peer_->SetVisible(visible_);
   RequestParentRealign();
+  ShowingChanged();
+}
+
+bool TControl::OnScreen() const {
+  for (const TControl* c = this; c; c = c->Parent())
+    if (!c->Visible()) return false;
+  return true;
 }
 
 void TControl::SetEnabled(bool enabled) {
@@ -66,6 +77,7 @@ void TControl::SetCaption(const AnsiString& caption) {
   if (caption == caption_) return;
   caption_ = caption;
   if (peer_) peer_->SetCaption(caption_);
+  CaptionChanged();
 }
 
 void TControl::SetHint(const AnsiString& hint) {
@@ -92,6 +104,15 @@ void TControl::SetCursor(TCursor cursor) {
   if (peer_) peer_->SetCursor(cursor_);
 }
 
+void TControl::FontChanged() {
+  if (peer_) peer_->SetFont(font_.Spec());
+}
+
+TColor TControl::ParentColor() const {
+  const TForm* form = ParentForm();
+  return form ? form->Color() : clBtnFace;
+}
+
 void TControl::Click() {
   CallEvent(OnClick, this);
 }
@@ -109,6 +130,7 @@ void TControl::ApplyToPeer() {
   peer_->SetBounds(bounds_);
   peer_->SetCaption(caption_);
   peer_->SetHint(ShownHint());
+  peer_->SetFont(font_.Spec());
   if (!picture_.empty()) peer_->SetPicture(picture_);
   if (cursor_ != crDefault) peer_->SetCursor(cursor_);
   peer_->SetEnabled(enabled_);

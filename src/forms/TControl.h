@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "forms/TComponent.h"
+#include "forms/TFont.h"
 #include "platform/ControlPeer.h"
 #include "platform/PeerEvent.h"
 
@@ -39,6 +40,8 @@ class TControl : public TComponent, public platform::IPeerListener {
   void SetAlign(TAlign align);
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
+  // Visible together with every parent.
+  bool OnScreen() const;
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   // Visible and enabled together with every parent.
@@ -55,6 +58,8 @@ class TControl : public TComponent, public platform::IPeerListener {
   // The mouse pointer shown over the control.
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor cursor);
+  TFont* Font() { return &font_; }
+  const TFont* Font() const { return &font_; }
 
   int TabOrder() const { return tabOrder_; }
   void SetTabOrder(int order) { tabOrder_ = order; }
@@ -76,6 +81,12 @@ class TControl : public TComponent, public platform::IPeerListener {
   virtual bool HandlePeerEvent(const platform::PeerEvent& event);
   // The control's bounds changed (by code or by the user).
   virtual void BoundsChanged() {}
+  virtual void CaptionChanged() {}
+  virtual void FontChanged();
+  // The control or a parent was shown or hidden.
+  virtual void ShowingChanged() {}
+  // The colour of the window the control stands on, which shows around it.
+  TColor ParentColor() const;
   void SetBoundsFromUser(const platform::Rect& bounds);
   void ResetPeer() { peer_.reset(); }
 
@@ -94,6 +105,7 @@ class TControl : public TComponent, public platform::IPeerListener {
   bool showHint_ = false;
   std::string picture_;
   TCursor cursor_ = crDefault;
+  TFont font_;
   int tabOrder_ = -1;
   std::unique_ptr<platform::IControlPeer> peer_;
 };

@@ -194,7 +194,8 @@ bool TForm::HandlePeerEvent(const platform::PeerEvent& event) {
       Application->SetFocusedForm(this);
       return true;
     case PeerEventKind::CloseRequest:
-      Close();
+      // Without a close box the window manager's close (Alt+F4) is not a way out.
+      if (closeBox_) Close();
       return true;
     case PeerEventKind::Resized:
       SetBoundsFromUser(event.bounds);

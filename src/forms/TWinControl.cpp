@@ -15,6 +15,10 @@ void TWinControl::CreatePeer() {
   for (TControl* c : controls_) c->CreatePeer();
 }
 
+void TWinControl::ShowingChanged() {
+  for (TControl* c : controls_) c->ShowingChanged();
+}
+
 platform::Rect TWinControl::DisplayRect() const { return {0, 0, Width(), Height()}; }
 
 void TWinControl::Realign() {

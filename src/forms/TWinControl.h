@@ -54,6 +54,7 @@ class TWinControl : public TControl {
  protected:
   void CreatePeer() override;
   void BoundsChanged() override { Realign(); }
+  void ShowingChanged() override;
   bool HandlePeerEvent(const platform::PeerEvent& event) override;
 
  private:

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "platform/Clip.h"
 #include "platform/Geometry.h"
 #include "platform/MenuModel.h"
 
@@ -29,6 +30,7 @@ enum class PeerKind {
   Label,
   Image,
   Memo,
+  Animate,
   WebView,
 };
 
@@ -91,8 +93,16 @@ class IControlPeer {
   virtual void SetPanelText(int /*index*/, const std::string&) {}
   virtual void SetSimpleText(const std::string&) {}
 
+  // labels and memos
+  virtual void SetWordWrap(bool) {}
+  virtual void SetTransparent(bool) {}
+
   // shape
   virtual void SetShape(ShapeKind, Color /*brush*/, Color /*pen*/) {}
+
+  // animation: the clip and the frame on show, counted from 1
+  virtual void SetClip(Clip) {}
+  virtual void ShowFrame(int /*frame*/) {}
 
   // tab control
   virtual void SetTabs(const std::vector<std::string>&) {}

@@ -38,6 +38,11 @@ class IWindowSystem {
   virtual void StopTimer(int id) = 0;
 
   virtual Rect WorkArea() = 0;
+  // The screen's resolution, which turns font sizes in points into pixels.
+  virtual int PixelsPerInch() = 0;
+  // The room a label's text takes in the font: on one line, or broken
+  // between words to fit wrapWidth when that is above 0.
+  virtual Size MeasureText(const std::string& text, const FontSpec& font, int wrapWidth) = 0;
   virtual StartShowState StartShow() = 0;
   // The whole application to the task bar.
   virtual void MinimizeApplication() = 0;

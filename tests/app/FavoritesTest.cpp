@@ -24,16 +24,6 @@ class Favorites : public ProgramScenario {
     dir.Write("history.kln", "");
   }
 
-  // A program that ends early would skip the checks of the steps left.
-  void TearDown() override { EXPECT_EQ(stepsLeft_, 0) << "the program ended before every step ran"; }
-
-  void Step(std::function<void()> step) {
-    ++stepsLeft_;
-    Then([this, step = std::move(step)] {
-      --stepsLeft_;
-      step();
-    });
-  }
   // Opens the window from the tool bar. inside runs while it is on screen
   // and must close it; after runs once the main window has it back.
   void OpenAnd(std::function<void()> inside, std::function<void()> after = [] {}) {
@@ -63,9 +53,6 @@ class Favorites : public ProgramScenario {
     std::filesystem::remove(dir.File(name));
     std::filesystem::create_directory(dir.File(name));
   }
-
- private:
-  int stepsLeft_ = 0;
 };
 
 TEST_F(Favorites, TheFirstOpeningReportsTheMissingListAndOkCreatesItWithTheAuthorsSite) {

@@ -19,6 +19,16 @@ class ProgramScenario : public ::testing::Test {
 
   // A step of the user's, run when the program waits for input.
   void Then(std::function<void()> step) { system.QueueScript(std::move(step)); }
+  // The same, with a check at the end of the test that it ran: a program
+  // that ends early would skip the checks of the steps left.
+  void Step(std::function<void()> step) {
+    ++stepsLeft_;
+    Then([this, step = std::move(step)] {
+      --stepsLeft_;
+      step();
+    });
+  }
+  void TearDown() override { EXPECT_EQ(stepsLeft_, 0) << "the program ended before every step ran"; }
   // Runs the program to its end; returns its exit code.
   int RunProgram() { return Project1(system); }
 
@@ -36,6 +46,9 @@ class ProgramScenario : public ::testing::Test {
   CurrentDirGuard inFolder{dir.Path()};
   platform::headless::HeadlessWindowSystem system;
   platform::headless::HeadlessDriver ui{system};
+
+ private:
+  int stepsLeft_ = 0;
 };
 
 // A run that starts with both list files there and empty, so that every

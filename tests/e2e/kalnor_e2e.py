@@ -196,6 +196,13 @@ def transient_for(window):
     return str(int(found.group(1), 16)) if found else None
 
 
+def frame_position(window):
+    """Where the window's frame stands on the screen (the window's own place where nothing frames it)."""
+    info = subprocess.run(["xwininfo", "-frame", "-id", str(window)], capture_output=True, text=True,
+                          timeout=20).stdout
+    return tuple(int(re.search(rf"Absolute upper-left {axis}:\s+(-?\d+)", info).group(1)) for axis in "XY")
+
+
 def send_close_request(window):
     """What a window manager sends when the user closes a window: WM_DELETE_WINDOW."""
 
@@ -279,9 +286,9 @@ class Kalnor:
             self.write_list("edit.kln", edit)
         if history is not None:
             self.write_list("history.kln", history)
-        env = dict(os.environ, **(env or {}), XDG_CONFIG_HOME=os.path.join(self.folder, "config"))
+        environment = dict(os.environ, **(env or {}), XDG_CONFIG_HOME=os.path.join(self.folder, "config"))
         self.log = open(os.path.join(self.folder, "kalnor.log"), "wb")
-        self.process = subprocess.Popen([KALNOR], cwd=self.folder, env=env, stdout=self.log, stderr=self.log)
+        self.process = subprocess.Popen([KALNOR], cwd=self.folder, env=environment, stdout=self.log, stderr=self.log)
         self.window = None
 
     def path(self, name):

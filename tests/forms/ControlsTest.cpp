@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/TImage.h"
+#include "forms/TMemo.h"
 #include "forms/TTimer.h"
 #include "forms/TestWindow.h"
 #include "rtl/Exceptions.h"
@@ -89,6 +90,20 @@ TEST_F(Controls, APicturePlacedLaterKeepsItsPointerAndTakesClicksButNotTheFocus)
   EXPECT_EQ(env.System().FocusedPeer(), window->Box->Peer());
   image->SetCursor(crDefault);
   EXPECT_EQ(PeerOf(image).cursor, platform::Cursor::Default);
+}
+
+TEST_F(Controls, AMemoShowsItsLinesAsOneTextOncePerUpdate) {
+  TMemo* memo = TComponent::Create<TMemo>(window, "Memo");
+  memo->SetParent(window);
+  memo->Lines()->Add("first");
+  memo->Lines()->Add("");
+  EXPECT_EQ(PeerOf(memo).text, "first\r\n");
+  memo->Lines()->BeginUpdate();
+  memo->Lines()->Delete(0);
+  memo->Lines()->Add("third");
+  EXPECT_EQ(PeerOf(memo).text, "first\r\n") << "shown once the update ends";
+  memo->Lines()->EndUpdate();
+  EXPECT_EQ(PeerOf(memo).text, "\r\nthird");
 }
 
 }  // namespace

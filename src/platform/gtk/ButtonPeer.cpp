@@ -42,9 +42,12 @@ void ButtonPeer::SetCaption(const std::string& caption) {
   gtk_widget_set_visible(label_, !speedButton_ && !caption.empty());
 }
 
+// Button pictures are drawn to be shown at the button's standard size; one
+// drawn larger is a glyph of its own and keeps its size.
 void ButtonPeer::SetPicture(const std::string& name) {
-  const int size = speedButton_ ? kToolPictureSize : kButtonPictureSize;
-  GdkPixbuf* picture = system_.Pictures().Get(name, size);
+  GdkPixbuf* picture = system_.Pictures().Get(name, PictureStore::kOwnSize);
+  if (!picture || gdk_pixbuf_get_width(picture) <= kToolPictureSize)
+    picture = system_.Pictures().Get(name, speedButton_ ? kToolPictureSize : kButtonPictureSize);
   gtk_image_set_from_pixbuf(GTK_IMAGE(image_), picture);
   gtk_widget_set_visible(image_, picture != nullptr);
 }

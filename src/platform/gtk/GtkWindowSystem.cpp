@@ -3,7 +3,9 @@
 #include <gtk/gtkunixprint.h>
 
 #include <algorithm>
+#include <cmath>
 
+#include "platform/gtk/AnimatePeer.h"
 #include "platform/gtk/ButtonPeer.h"
 #include "platform/gtk/CheckListBoxPeer.h"
 #include "platform/gtk/ComboBoxPeer.h"
@@ -83,6 +85,7 @@ std::unique_ptr<IControlPeer> GtkWindowSystem::CreatePeer(PeerKind kind, IContro
     case PeerKind::Label: return std::make_unique<LabelPeer>(*this, owner, listener);
     case PeerKind::Image: return std::make_unique<ImagePeer>(*this, owner, listener);
     case PeerKind::Memo: return std::make_unique<MemoPeer>(*this, owner, listener);
+    case PeerKind::Animate: return std::make_unique<AnimatePeer>(*this, owner, listener);
     case PeerKind::WebView: return CreateWebView(parent, listener);
   }
   return nullptr;
@@ -122,6 +125,15 @@ Rect GtkWindowSystem::WorkArea() {
   GdkRectangle area;
   gdk_monitor_get_workarea(monitor, &area);
   return {area.x, area.y, area.width, area.height};
+}
+
+int GtkWindowSystem::PixelsPerInch() {
+  const double resolution = gdk_screen_get_resolution(gdk_screen_get_default());
+  return resolution > 0 ? static_cast<int>(std::lround(resolution)) : 96;
+}
+
+Size GtkWindowSystem::MeasureText(const std::string& text, const FontSpec& font, int wrapWidth) {
+  return LabelPeer::Measure(text, font, wrapWidth);
 }
 
 void GtkWindowSystem::MinimizeApplication() {

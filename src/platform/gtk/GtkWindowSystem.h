@@ -30,6 +30,9 @@ class GtkWindowSystem : public IWindowSystem {
   int StartTimer(int intervalMs, std::function<void()> tick) override;
   void StopTimer(int id) override;
   Rect WorkArea() override;
+  // 96 unless the desktop sets its own.
+  int PixelsPerInch() override;
+  Size MeasureText(const std::string& text, const FontSpec& font, int wrapWidth) override;
   StartShowState StartShow() override { return StartShowState::Normal; }
   void MinimizeApplication() override;
   void ShowErrorBox(const std::string& text, const std::string& caption) override;

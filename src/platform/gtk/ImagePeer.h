@@ -1,5 +1,6 @@
 #pragma once
-// A picture, as large as its box allows; a click on it is reported.
+// A picture at the size it was drawn, in the top-left corner of its box; a
+// click on it is reported.
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
@@ -8,14 +9,10 @@ class ImagePeer : public GtkPeer {
  public:
   ImagePeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
 
-  void SetBounds(const Rect& bounds) override;
   void SetPicture(const std::string& name) override;
 
  private:
-  void Show();
-
   GtkWidget* image_;
-  std::string picture_;
 };
 
 }  // namespace platform::gtk

@@ -1,5 +1,6 @@
 #pragma once
-// A text label in the control's font; a click on it is reported.
+// A text label in the control's font, see-through or on the colour it is
+// given; clicks and the pointer coming onto it and leaving it are reported.
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
@@ -10,9 +11,21 @@ class LabelPeer : public GtkPeer {
 
   void SetCaption(const std::string& caption) override;
   void SetFont(const FontSpec& font) override;
+  void SetWordWrap(bool wordWrap) override;
+  void SetTransparent(bool transparent) override;
+  void SetColor(Color color) override;
+
+  // The room a label takes for the caption in the font; lines are broken to
+  // fit wrapWidth when it is above 0.
+  static Size Measure(const std::string& caption, const FontSpec& font, int wrapWidth);
 
  private:
+  static gboolean OnCrossingEvent(GtkWidget* widget, GdkEventCrossing* event, gpointer self);
+  static gboolean OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
+
   GtkWidget* label_;
+  bool transparent_ = false;
+  Color color_ = 0xFFFFFF;
 };
 
 }  // namespace platform::gtk

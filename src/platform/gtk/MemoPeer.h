@@ -1,5 +1,6 @@
 #pragma once
-// Read-only text of several lines in a scrolled, sunken box.
+// Text of several lines in a sunken box, in the control's font and colours;
+// text beyond the box is cut off, as the box has no scroll bars.
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
@@ -7,11 +8,20 @@ namespace platform::gtk {
 class MemoPeer : public GtkPeer {
  public:
   MemoPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
+  ~MemoPeer() override;
 
   void SetText(const std::string& text) override;
+  void SetFont(const FontSpec& font) override;
+  void SetColor(Color color) override;
+  void SetWordWrap(bool wordWrap) override;
 
  private:
+  void Restyle();
+
   GtkWidget* view_;
+  GtkCssProvider* style_;
+  FontSpec font_;
+  Color color_ = 0xFFFFFF;
 };
 
 }  // namespace platform::gtk

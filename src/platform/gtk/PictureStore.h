@@ -19,8 +19,11 @@ class PictureStore {
   PictureStore(const PictureStore&) = delete;
   PictureStore& operator=(const PictureStore&) = delete;
 
-  // The picture scaled to fit size x size; null when there is no such
-  // picture. The store keeps it.
+  // Asks for a picture at the size it was drawn.
+  static constexpr int kOwnSize = -1;
+
+  // The picture scaled to size x size, or at kOwnSize; null when there is no
+  // such picture. The store keeps it.
   GdkPixbuf* Get(const std::string& name, int size);
 
  private:

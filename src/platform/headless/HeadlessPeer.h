@@ -28,6 +28,8 @@ class HeadlessPeer : public IControlPeer {
   std::string hint;
   std::string picture;
   FontSpec font;
+  bool wordWrap = false;
+  bool transparent = false;
   Color color = 0;
   Cursor cursor = Cursor::Default;
   BorderStyle border = BorderStyle::Sizeable;
@@ -53,6 +55,8 @@ class HeadlessPeer : public IControlPeer {
   Color brush = 0xFFFFFF;
   Color pen = 0;
   std::vector<std::string> tabs;
+  Clip clip = Clip::None;
+  int clipFrame = 0;  // the frame on show
   // A window's client area as last painted, row by row, 0x00BBGGRR.
   std::vector<Color> pixels;
   int paintCount = 0;
@@ -77,6 +81,8 @@ class HeadlessPeer : public IControlPeer {
   void SetHint(const std::string& h) override { hint = h; }
   void SetPicture(const std::string& p) override { picture = p; }
   void SetFont(const FontSpec& f) override { font = f; }
+  void SetWordWrap(bool w) override { wordWrap = w; }
+  void SetTransparent(bool t) override { transparent = t; }
   void SetColor(Color c) override { color = c; }
   void SetCursor(Cursor c) override { cursor = c; }
   void SetBorder(BorderStyle b, bool close) override;
@@ -102,6 +108,8 @@ class HeadlessPeer : public IControlPeer {
   void SetSimpleText(const std::string& t) override { simpleText = t; }
   void SetShape(ShapeKind k, Color b, Color p) override;
   void SetTabs(const std::vector<std::string>& t) override { tabs = t; }
+  void SetClip(Clip c) override { clip = c; }
+  void ShowFrame(int f) override { clipFrame = f; }
 
  protected:
   HeadlessWindowSystem& system_;

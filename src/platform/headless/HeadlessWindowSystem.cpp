@@ -1,6 +1,8 @@
 #include "platform/headless/HeadlessWindowSystem.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <sstream>
 #include <utility>
 
 #include "platform/headless/ScriptedWebView.h"
@@ -106,6 +108,27 @@ void HeadlessWindowSystem::AdvanceTime(int ms) {
     ProcessMessages();
   }
   now_ = end;
+}
+
+Size HeadlessWindowSystem::MeasureText(const std::string& text, const FontSpec& font, int wrapWidth) {
+  const int pixels = std::abs(font.height);
+  const int charWidth = (pixels + 1) / 2 + (font.bold ? 1 : 0);
+  const int lineHeight = pixels + pixels / 4;
+  if (wrapWidth <= 0) return {charWidth * static_cast<int>(text.size()), lineHeight};
+  // Words go on the line while they fit; a longer word stands alone.
+  int lines = 1;
+  int used = 0;  // characters on the current line
+  std::istringstream words(text);
+  for (std::string word; words >> word;) {
+    const int length = static_cast<int>(word.size());
+    if (used > 0 && (used + 1 + length) * charWidth > wrapWidth) {
+      ++lines;
+      used = length;
+    } else {
+      used += (used > 0 ? 1 : 0) + length;
+    }
+  }
+  return {wrapWidth, lines * lineHeight};
 }
 
 void HeadlessWindowSystem::ShowErrorBox(const std::string& text, const std::string& caption) {

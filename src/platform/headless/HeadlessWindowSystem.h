@@ -35,6 +35,11 @@ class HeadlessWindowSystem : public IWindowSystem {
   int StartTimer(int intervalMs, std::function<void()> tick) override;
   void StopTimer(int id) override;
   Rect WorkArea() override { return workArea_; }
+  int PixelsPerInch() override { return pixelsPerInch_; }
+  // A plain metric: each character half as wide as the font's pixel height
+  // (rounded up), one pixel wider in bold; lines a quarter taller than that
+  // height. Wrapping breaks at blanks.
+  Size MeasureText(const std::string& text, const FontSpec& font, int wrapWidth) override;
   StartShowState StartShow() override { return startShow_; }
   void MinimizeApplication() override { applicationMinimized_ = true; }
   void ShowErrorBox(const std::string& text, const std::string& caption) override;
@@ -49,6 +54,7 @@ class HeadlessWindowSystem : public IWindowSystem {
 
   // what a test sets up
   void SetWorkArea(const Rect& area) { workArea_ = area; }
+  void SetPixelsPerInch(int pixelsPerInch) { pixelsPerInch_ = pixelsPerInch; }
   void SetStartShow(StartShowState state) { startShow_ = state; }
   void SetTimersAvailable(bool available) { timersAvailable_ = available; }
   // A step of the user's, run when a message loop waits for input. The
@@ -69,6 +75,7 @@ class HeadlessWindowSystem : public IWindowSystem {
   HeadlessPeer* FocusedPeer() const { return focusedPeer_; }
   const std::vector<HeadlessPeer*>& Peers() const { return peers_; }
   long long Now() const { return now_; }
+  int RunningTimers() const { return static_cast<int>(timers_.size()); }
   int LoopDepth() const { return loopDepth_; }
 
   // peers tell the system
@@ -90,6 +97,7 @@ class HeadlessWindowSystem : public IWindowSystem {
   void PaintInvalidWindows();
 
   Rect workArea_{0, 0, 1600, 1000};
+  int pixelsPerInch_ = 96;
   StartShowState startShow_ = StartShowState::Normal;
   bool timersAvailable_ = true;
   bool applicationMinimized_ = false;

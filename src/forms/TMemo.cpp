@@ -1,0 +1,59 @@
+#include "forms/TMemo.h"
+
+TMemo::TMemo(TComponent* owner) : TWinControl(owner), lines_(*this) { SetTabStop(true); }
+
+void TMemo::SetColor(TColor color) {
+  if (color == color_) return;
+  color_ = color;
+  if (Peer()) Peer()->SetColor(color_);
+}
+
+void TMemo::SetWordWrap(bool wordWrap) {
+  if (wordWrap == wordWrap_) return;
+  wordWrap_ = wordWrap;
+  if (Peer()) Peer()->SetWordWrap(wordWrap_);
+}
+
+void TMemo::ShowLines() {
+  if (Peer()) Peer()->SetText(lines_.Text());
+}
+
+void TMemo::ApplyToPeer() {
+  TWinControl::ApplyToPeer();
+  Peer()->SetColor(color_);
+  Peer()->SetWordWrap(wordWrap_);
+  ShowLines();
+}
+
+int TMemo::TMemoLines::Add(const AnsiString& s) {
+  const int index = list_.Add(s);
+  Changed();
+  return index;
+}
+
+void TMemo::TMemoLines::Delete(int index) {
+  list_.Delete(index);
+  Changed();
+}
+
+void TMemo::TMemoLines::Clear() {
+  list_.Clear();
+  Changed();
+}
+
+AnsiString TMemo::TMemoLines::Text() const {
+  AnsiString text;
+  for (int i = 0; i < list_.Count(); ++i) {
+    if (i > 0) text += "\r\n";
+    text += list_.Get(i);
+  }
+  return text;
+}
+
+void TMemo::TMemoLines::SetUpdateState(bool updating) {
+  if (!updating) memo_.ShowLines();
+}
+
+void TMemo::TMemoLines::Changed() {
+  if (UpdateCount() == 0) memo_.ShowLines();
+}
