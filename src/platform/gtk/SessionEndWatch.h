@@ -6,6 +6,9 @@
 #include <functional>
 #include <vector>
 
+// Xlib's display; its header is kept out of ours for the names it defines.
+struct _XDisplay;
+
 namespace platform::gtk {
 
 class SessionEndWatch {
@@ -18,13 +21,18 @@ class SessionEndWatch {
 
  private:
   void WatchDisplay();
+  // Runs the end once, however many ways announce it.
+  void End();
 
   static gboolean OnSignal(gpointer self);
   static gboolean OnDisplayLost(gint fd, GIOCondition condition, gpointer self);
+  static int OnDisplayError(_XDisplay* display);
 
   std::function<void()> onEnd_;
   std::vector<guint> signalSources_;
   guint displaySource_ = 0;
+  int (*gdkDisplayError_)(_XDisplay*) = nullptr;
+  bool ended_ = false;
 };
 
 }  // namespace platform::gtk

@@ -33,11 +33,11 @@ class PicturePeerTest : public gtktest::WindowTest {
 
 }  // namespace
 
-TEST_F(PicturePeerTest, ThePictureFillsTheShorterSideOfItsBounds) {
+TEST_F(PicturePeerTest, ThePictureShowsAtItsDrawnSizeUnscaled) {
   GdkPixbuf* shown = gtk_image_get_pixbuf(GTK_IMAGE(gtk_bin_get_child(GTK_BIN(picture_->Widget()))));
   ASSERT_NE(shown, nullptr);
-  EXPECT_EQ(gdk_pixbuf_get_width(shown), 33);
-  EXPECT_EQ(gdk_pixbuf_get_height(shown), 33);
+  EXPECT_EQ(gdk_pixbuf_get_width(shown), 32);
+  EXPECT_EQ(gdk_pixbuf_get_height(shown), 32);
 }
 
 TEST_F(PicturePeerTest, OnlyALeftButtonPressIsReportedAsAClick) {
