@@ -18,7 +18,23 @@ TForm::~TForm() {
   ResetPeer();
 }
 
-platform::Insets TForm::Frame() const { return platform::FrameInsets(borderStyle_, menu_ != nullptr); }
+platform::Size TForm::FrameSize() const {
+  if (reportedFrame_) return *reportedFrame_;
+  const platform::Insets frame = platform::FrameInsets(borderStyle_, menu_ != nullptr);
+  return {frame.Horizontal(), frame.Vertical()};
+}
+
+// A window manager's frame differs from the fixed table: the client area is
+// then what the window really got, and the children are laid out in it.
+void TForm::TakeReportedSize(const platform::Rect& outer, const platform::Size& client) {
+  const platform::Size frame{outer.width - client.width, outer.height - client.height};
+  const bool frameChanged = frame != FrameSize();
+  reportedFrame_ = frame;
+  if (outer != BoundsRect())
+    SetBoundsFromUser(outer);
+  else if (frameChanged)
+    Realign();
+}
 
 void TForm::SetBorderStyle(TBorderStyle style) {
   if (style == borderStyle_) return;
@@ -197,7 +213,7 @@ bool TForm::HandlePeerEvent(const platform::PeerEvent& event) {
       Close();
       return true;
     case PeerEventKind::Resized:
-      SetBoundsFromUser(event.bounds);
+      TakeReportedSize(event.bounds, event.client);
       return true;
     case PeerEventKind::Paint:
       PaintClientArea(event.canvas);

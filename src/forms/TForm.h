@@ -1,6 +1,8 @@
 #pragma once
 // A top-level window: creation, showing, activation, closing, modal display,
 // the key routing of its controls, and the outer/client geometry.
+#include <optional>
+
 #include "forms/TCanvas.h"
 #include "forms/TWinControl.h"
 #include "platform/FrameMetrics.h"
@@ -29,10 +31,10 @@ class TForm : public TWinControl {
   void SetMenu(TMainMenu* menu);
   void MenuChanged();
 
-  int ClientWidth() const { return Width() - Frame().Horizontal(); }
-  int ClientHeight() const { return Height() - Frame().Vertical(); }
-  void SetClientWidth(int width) { SetWidth(width + Frame().Horizontal()); }
-  void SetClientHeight(int height) { SetHeight(height + Frame().Vertical()); }
+  int ClientWidth() const { return Width() - FrameSize().width; }
+  int ClientHeight() const { return Height() - FrameSize().height; }
+  void SetClientWidth(int width) { SetWidth(width + FrameSize().width); }
+  void SetClientHeight(int height) { SetHeight(height + FrameSize().height); }
   platform::Rect DisplayRect() const override { return {0, 0, ClientWidth(), ClientHeight()}; }
 
   TColor Color() const { return color_; }
@@ -80,7 +82,10 @@ class TForm : public TWinControl {
   void BoundsChanged() override;
 
  private:
-  platform::Insets Frame() const;
+  // What the frame takes of the outer size: the fixed frame table until the
+  // window system reports the client size the window really got.
+  platform::Size FrameSize() const;
+  void TakeReportedSize(const platform::Rect& outer, const platform::Size& client);
   bool CloseQuery();
   void CloseModal();
   bool RouteAccessKey(char ch);
@@ -99,5 +104,6 @@ class TForm : public TWinControl {
   int modalResult_ = mrNone;
   bool modal_ = false;
   platform::Rect lastSize_;
+  std::optional<platform::Size> reportedFrame_;
   TCanvas canvas_;
 };

@@ -10,4 +10,10 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
+struct Size {
+  int width = 0;
+  int height = 0;
+  bool operator==(const Size&) const = default;
+};
+
 }  // namespace platform

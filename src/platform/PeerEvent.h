@@ -22,7 +22,7 @@ enum class PeerEventKind {
   MenuCommand,    // index: the command id of a chosen menu item
   Activate,       // the window became the active window of the desktop
   CloseRequest,   // the title-bar close button, the system menu or Alt+F4
-  Resized,        // bounds: the user moved or resized the window
+  Resized,        // bounds, client: the window's outer bounds changed, or the client area it got
   Paint,          // canvas: the window system wants the client area painted
 };
 
@@ -39,6 +39,7 @@ struct PeerEvent {
   int index = -1;
   bool checked = false;
   Rect bounds;
+  Size client;
   ICanvas* canvas = nullptr;  // Paint: the surface of the client area
 };
 

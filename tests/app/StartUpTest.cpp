@@ -64,6 +64,28 @@ TEST_F(StartUp, TheMainWindowGoesHomeOnceAndEndsUpOverTheWorkArea) {
   RunProgram();
 }
 
+// A window manager's frame of its own: the web control and the status bar
+// reach the right and bottom edges of the client area the window really got,
+// at start and after the user resizes the window either way.
+TEST_F(StartUp, UnderAWindowManagerTheChildrenFillTheClientAreaTheWindowGot) {
+  system.SetWindowManagerFrame({1, 20, 1, 5});
+  Then([&] {
+    for (const platform::Rect bounds : {platform::Rect{0, 0, 1280, 994}, platform::Rect{40, 30, 800, 600},
+                                        platform::Rect{0, 0, 1400, 900}}) {
+      SCOPED_TRACE(bounds.width);
+      if (bounds.left != 0 || bounds.width != 1280) ui.MoveResize(Form1->Peer(), bounds);
+      const int width = bounds.width - 2;
+      const int height = bounds.height - 25 - 20;
+      EXPECT_EQ(Form1->BoundsRect(), bounds);
+      EXPECT_EQ(Form1->ClientWidth(), width);
+      EXPECT_EQ(Form1->ClientHeight(), height);
+      EXPECT_EQ(Form1->StatusBar1->BoundsRect(), (platform::Rect{0, height - 19, width, 19}));
+      EXPECT_EQ(Form1->WebBrowser1->BoundsRect(), (platform::Rect{0, 35, width, height - 19 - 35}));
+    }
+  });
+  RunProgram();
+}
+
 TEST_F(StartUp, AMissingListIsReportedWithItsFullPathAndTheOtherListIsStillLoaded) {
   const std::string noEdit = FileError("Cannot open file", "edit.kln", "No such file or directory");
   dir.Write("history.kln", "kept\r\n");

@@ -112,4 +112,34 @@ TEST_F(Forms, OuterAndClientSizeDifferByTheFrameAndAlignedChildrenShareTheClient
   EXPECT_EQ(w.Panel->Height(), 465);
 }
 
+// Under a window manager whose frame differs from the fixed table, the
+// client area is the one the window really got: the children are laid out in
+// it, and client sizes set later go by the real frame.
+TEST_F(Forms, AWindowManagersOwnFrameGivesTheClientAreaTheWindowReallyGot) {
+  env.System().SetWindowManagerFrame({1, 20, 1, 5});
+  window->SetAlign(alClient);
+  window->Go->SetAlign(alClient);
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    platform::Rect bounds;
+  } steps[] = {
+      {"a resize by the user", [&] { ui.MoveResize(window->Peer(), {10, 10, 500, 400}); }, {10, 10, 500, 400}},
+      {"laid over the work area", [&] { dialog->Show(); }, {0, 0, 1280, 994}},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    env.App().ProcessMessages();
+    const platform::Rect client{0, 0, step.bounds.width - 2, step.bounds.height - 25 - 20};
+    EXPECT_EQ(window->BoundsRect(), step.bounds);
+    EXPECT_EQ(window->DisplayRect(), client) << "frame and menu bar taken off";
+    EXPECT_EQ(window->Go->BoundsRect(), client);
+  }
+  dialog->SetClientWidth(624);
+  dialog->SetClientHeight(575);
+  EXPECT_EQ(dialog->Width(), 626);
+  EXPECT_EQ(dialog->Height(), 600);
+}
+
 }  // namespace

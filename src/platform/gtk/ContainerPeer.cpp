@@ -1,10 +1,12 @@
 #include "platform/gtk/ContainerPeer.h"
 
+#include "platform/gtk/PlacementArea.h"
+
 namespace platform::gtk {
 
 ContainerPeer::ContainerPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
     : GtkPeer(system, parent, listener) {
-  Adopt(gtk_fixed_new());
+  Adopt(PlacementArea::New());
 }
 
 }  // namespace platform::gtk

@@ -3,6 +3,7 @@
 #include "platform/gtk/CairoCanvas.h"
 #include "platform/gtk/GtkWindowSystem.h"
 #include "platform/gtk/MenuBar.h"
+#include "platform/gtk/PlacementArea.h"
 #include "platform/gtk/TranslatedKey.h"
 
 namespace platform::gtk {
@@ -10,7 +11,7 @@ namespace platform::gtk {
 FormPeer::FormPeer(GtkWindowSystem& system, IPeerListener& listener) : GtkPeer(system, nullptr, listener) {
   GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   box_ = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
-  client_ = gtk_fixed_new();
+  client_ = PlacementArea::New();
   gtk_box_pack_end(GTK_BOX(box_), client_, TRUE, TRUE, 0);
   gtk_container_add(GTK_CONTAINER(window), box_);
   gtk_widget_show_all(box_);
@@ -20,12 +21,15 @@ FormPeer::FormPeer(GtkWindowSystem& system, IPeerListener& listener) : GtkPeer(s
   g_signal_connect(window, "key-press-event", G_CALLBACK(OnKeyPressEvent), this);
   g_signal_connect(window, "delete-event", G_CALLBACK(OnDeleteEvent), this);
   g_signal_connect(window, "focus-in-event", G_CALLBACK(OnFocusInEvent), this);
-  g_signal_connect(client_, "size-allocate", G_CALLBACK(OnSizeAllocate), this);
   g_signal_connect(client_, "draw", G_CALLBACK(OnDraw), this);
+  g_signal_connect(window, "configure-event", G_CALLBACK(OnConfigureEvent), this);
+  g_signal_connect_after(window, "map-event", G_CALLBACK(OnMapEvent), this);
+  PlacementArea::OnSizeChange(client_, [this](int, int) { TakeWindowManagersFrame(); });
 }
 
 FormPeer::~FormPeer() {
   g_signal_handlers_disconnect_by_data(client_, this);
+  PlacementArea::OnSizeChange(client_, nullptr);
   system_.RemoveForm(this);
 }
 
@@ -35,19 +39,54 @@ void FormPeer::SetBounds(const Rect& bounds) {
   ApplySize();
 }
 
-// The client area gets exactly the outer size less the fixed frame; the menu
-// bar adds whatever height GTK gives it.
+// The window manager's frame is laid over the outer bounds; the menu bar and
+// the client area share what it leaves.
 void FormPeer::ApplySize() {
-  const Insets frame = Frame();
+  const Insets frame = WindowFrame();
   const int width = std::max(1, outer_.width - frame.Horizontal());
-  int height = std::max(1, outer_.height - frame.Vertical());
-  if (menuBar_) {
-    int menuHeight = 0;
-    gtk_widget_get_preferred_height(menuBar_, &menuHeight, nullptr);
-    height += menuHeight;
-  }
+  const int height = std::max(1, outer_.height - frame.Vertical());
   gtk_window_set_default_size(Window(), width, height);
   gtk_window_resize(Window(), width, height);
+}
+
+bool FormPeer::LearnWindowFrame() {
+  GdkWindow* window = gtk_widget_get_window(Widget());
+  GdkRectangle frame;
+  gdk_window_get_frame_extents(window, &frame);
+  int x = 0;
+  int y = 0;
+  gdk_window_get_origin(window, &x, &y);
+  const Insets real{x - frame.x, y - frame.y, frame.x + frame.width - x - gdk_window_get_width(window),
+                    frame.y + frame.height - y - gdk_window_get_height(window)};
+  const Insets used = WindowFrame();
+  windowFrame_ = real;
+  windowFrameKnown_ = true;
+  return real != used;
+}
+
+// Runs when the window is mapped or configured and, before the children
+// are placed, whenever the client area gets a new size: the bounds the class
+// library gives them in answer are the ones they get in that pass.
+void FormPeer::TakeWindowManagersFrame() {
+  if (!gtk_widget_get_mapped(Widget())) return;
+  const auto fixedSize = GDK_WINDOW_STATE_MAXIMIZED | GDK_WINDOW_STATE_FULLSCREEN | GDK_WINDOW_STATE_ICONIFIED;
+  if (LearnWindowFrame() && !(gdk_window_get_state(gtk_widget_get_window(Widget())) & fixedSize)) ApplySize();
+  const Insets frame = WindowFrame();
+  Rect outer;
+  gtk_window_get_position(Window(), &outer.left, &outer.top);
+  outer.width = gtk_widget_get_allocated_width(Widget()) + frame.Horizontal();
+  outer.height = gtk_widget_get_allocated_height(Widget()) + frame.Vertical();
+  const Size client{gtk_widget_get_allocated_width(client_), gtk_widget_get_allocated_height(client_)};
+  if (outer == reportedOuter_ && client == reportedClient_) return;
+  reportedOuter_ = outer;
+  reportedClient_ = client;
+  outer_ = outer;
+  PeerEvent resized{PeerEventKind::Resized};
+  resized.bounds = outer;
+  resized.client = client;
+  reporting_ = true;
+  Report(resized);
+  reporting_ = false;
 }
 
 void FormPeer::SetVisible(bool visible) {
@@ -120,7 +159,8 @@ void FormPeer::SetWindowState(WindowState state) {
 void FormPeer::Repaint() {
   gtk_widget_queue_draw(client_);
   GdkWindow* window = gtk_widget_get_window(client_);
-  if (!window) return;
+  // While GTK lays the window out, the paint follows the layout.
+  if (!window || reporting_) return;
   G_GNUC_BEGIN_IGNORE_DEPRECATIONS
   gdk_window_process_updates(window, TRUE);
   G_GNUC_END_IGNORE_DEPRECATIONS
@@ -159,19 +199,14 @@ gboolean FormPeer::OnFocusInEvent(GtkWidget*, GdkEventFocus*, gpointer self) {
   return FALSE;
 }
 
-void FormPeer::OnSizeAllocate(GtkWidget*, GdkRectangle* allocation, gpointer self) {
-  auto* form = static_cast<FormPeer*>(self);
-  if (!gtk_widget_get_mapped(form->Widget())) return;
-  const Insets frame = form->Frame();
-  Rect now = form->outer_;
-  gtk_window_get_position(form->Window(), &now.left, &now.top);
-  now.width = allocation->width + frame.Horizontal();
-  now.height = allocation->height + frame.Vertical();
-  if (now.width == form->outer_.width && now.height == form->outer_.height) return;
-  form->outer_ = now;
-  PeerEvent resized{PeerEventKind::Resized};
-  resized.bounds = now;
-  form->Report(resized);
+gboolean FormPeer::OnConfigureEvent(GtkWidget*, GdkEventConfigure*, gpointer self) {
+  static_cast<FormPeer*>(self)->TakeWindowManagersFrame();
+  return FALSE;
+}
+
+gboolean FormPeer::OnMapEvent(GtkWidget*, GdkEvent*, gpointer self) {
+  static_cast<FormPeer*>(self)->TakeWindowManagersFrame();
+  return FALSE;
 }
 
 gboolean FormPeer::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {

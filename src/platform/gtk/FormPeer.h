@@ -1,6 +1,9 @@
 #pragma once
 // A form: a GtkWindow holding an optional menu bar above the client area, a
-// GtkFixed in which the class library places the form's controls.
+// placement area in which the class library places the form's controls. The
+// window manager's frame is guessed from the fixed frame table until the
+// window is mapped; then the real frame is laid over the requested outer
+// bounds, and the outer bounds and the client size it got are reported.
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,7 +19,7 @@ class FormPeer : public GtkPeer {
   FormPeer(GtkWindowSystem& system, IPeerListener& listener);
   ~FormPeer() override;
 
-  GtkFixed* ChildArea() override { return GTK_FIXED(client_); }
+  GtkWidget* ChildArea() override { return client_; }
   GtkWindow* Window() const { return GTK_WINDOW(Widget()); }
 
   void SetBounds(const Rect& bounds) override;
@@ -35,15 +38,21 @@ class FormPeer : public GtkPeer {
   void Invalidate() override { gtk_widget_queue_draw(client_); }
 
  private:
-  Insets Frame() const { return FrameInsets(border_, menuBar_ != nullptr); }
+  // The window manager's frame around the GtkWindow (menu bar and client area).
+  Insets WindowFrame() const { return windowFrameKnown_ ? windowFrame_ : FrameInsets(border_, false); }
   void ApplySize();
+  // Reads the real frame; true when it differs from what was used so far.
+  bool LearnWindowFrame();
+  // Learns the frame, lays it over the outer bounds, and reports what the window got.
+  void TakeWindowManagersFrame();
   void ReportMenuCommand(int commandId);
 
   static gboolean OnKeyPressEvent(GtkWidget* widget, GdkEventKey* event, gpointer self);
   static gboolean OnDeleteEvent(GtkWidget* widget, GdkEvent* event, gpointer self);
   static gboolean OnFocusInEvent(GtkWidget* widget, GdkEventFocus* event, gpointer self);
-  static void OnSizeAllocate(GtkWidget* widget, GdkRectangle* allocation, gpointer self);
   static gboolean OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
+  static gboolean OnConfigureEvent(GtkWidget* widget, GdkEventConfigure* event, gpointer self);
+  static gboolean OnMapEvent(GtkWidget* widget, GdkEvent* event, gpointer self);
 
   GtkWidget* box_;
   std::unique_ptr<MenuBar> menu_;
@@ -52,6 +61,11 @@ class FormPeer : public GtkPeer {
   BorderStyle border_ = BorderStyle::Sizeable;
   Color color_ = 0xFFFFFF;
   Rect outer_;
+  Insets windowFrame_;
+  bool windowFrameKnown_ = false;
+  Rect reportedOuter_;
+  Size reportedClient_;
+  bool reporting_ = false;
 };
 
 }  // namespace platform::gtk

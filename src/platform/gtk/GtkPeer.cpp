@@ -1,7 +1,6 @@
 #include "platform/gtk/GtkPeer.h"
 
-#include <algorithm>
-
+#include "platform/gtk/PlacementArea.h"
 #include "rtl/CodePage.h"
 
 namespace platform::gtk {
@@ -26,7 +25,7 @@ void GtkPeer::Adopt(GtkWidget* widget) {
   // Our own reference keeps the widget valid even when a parent goes first.
   widget_ = GTK_WIDGET(g_object_ref_sink(widget));
   if (!parent_) return;  // a window: its activation is its own event
-  if (parent_->ChildArea()) gtk_fixed_put(parent_->ChildArea(), widget_, 0, 0);
+  if (parent_->ChildArea()) PlacementArea::Place(parent_->ChildArea(), widget_, {});
   SetFocusWidget(widget_);
 }
 
@@ -47,9 +46,8 @@ void GtkPeer::SetFocusWidget(GtkWidget* widget) {
 
 void GtkPeer::SetBounds(const Rect& bounds) {
   bounds_ = bounds;
-  if (parent_ && parent_->ChildArea() && gtk_widget_get_parent(widget_) == GTK_WIDGET(parent_->ChildArea()))
-    gtk_fixed_move(parent_->ChildArea(), widget_, bounds.left, bounds.top);
-  gtk_widget_set_size_request(widget_, std::max(0, bounds.width), std::max(0, bounds.height));
+  if (parent_ && parent_->ChildArea() && gtk_widget_get_parent(widget_) == parent_->ChildArea())
+    PlacementArea::Place(parent_->ChildArea(), widget_, bounds);
 }
 
 void GtkPeer::SetVisible(bool visible) { gtk_widget_set_visible(widget_, visible); }

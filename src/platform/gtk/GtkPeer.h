@@ -25,8 +25,8 @@ class GtkPeer : public IControlPeer {
   void SetHint(const std::string& hint) override;
   void SetCursor(Cursor cursor) override;
 
-  // Where the children of this peer stand; null when it holds none.
-  virtual GtkFixed* ChildArea() { return nullptr; }
+  // The placement area where the children of this peer stand; null when it holds none.
+  virtual GtkWidget* ChildArea() { return nullptr; }
   GtkWidget* Widget() const { return widget_; }
   GtkPeer* Parent() const { return parent_; }
   const Rect& Bounds() const { return bounds_; }

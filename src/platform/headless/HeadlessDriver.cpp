@@ -122,9 +122,11 @@ void HeadlessDriver::ActivateWindow(IControlPeer* window) {
 }
 
 void HeadlessDriver::MoveResize(IControlPeer* window, const Rect& bounds) {
-  Peer(window).SetBounds(bounds);
+  HeadlessPeer& form = Peer(window);
+  form.SetBounds(bounds);
   PeerEvent e{PeerEventKind::Resized};
   e.bounds = bounds;
+  e.client = {form.ClientRect().width, form.ClientRect().height};
   Send(window, e);
 }
 

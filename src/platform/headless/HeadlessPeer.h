@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/ControlPeer.h"
+#include "platform/FrameMetrics.h"
 #include "platform/PeerEvent.h"
 
 namespace platform::headless {
@@ -64,7 +65,11 @@ class HeadlessPeer : public IControlPeer {
   HeadlessPeer* Window();
   // Shown with all its parents.
   bool Showing() const;
+  // The frame around a window's client area: the window manager's, or the fixed table.
+  Insets Frame() const;
   Rect ClientRect() const;
+  // Tells the class library the window's bounds and the client area it got.
+  void ReportSize();
   Color PixelAt(int x, int y) const;
   // The native handling of a key the class library left alone.
   void DefaultKey(Word key, char ch);

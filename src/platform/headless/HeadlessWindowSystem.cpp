@@ -19,6 +19,7 @@ std::unique_ptr<IControlPeer> HeadlessWindowSystem::CreateWebView(IControlPeer* 
 void HeadlessWindowSystem::Unregister(HeadlessPeer* peer) {
   std::erase(peers_, peer);
   std::erase(invalidWindows_, peer);
+  std::erase(placedWindows_, peer);
   if (focusedPeer_ == peer) focusedPeer_ = nullptr;
   if (activeWindow_ == peer) activeWindow_ = nullptr;
 }
@@ -42,6 +43,19 @@ void HeadlessWindowSystem::PaintInvalidWindows() {
   for (HeadlessPeer* window : windows)
     // A paint may destroy a window further down the list.
     if (std::ranges::find(peers_, window) != peers_.end() && window->Showing()) window->Repaint();
+}
+
+void HeadlessWindowSystem::WindowPlaced(HeadlessPeer* window) {
+  if (!windowManagerFrame_ || std::ranges::find(placedWindows_, window) != placedWindows_.end()) return;
+  if (placedWindows_.empty()) Post([this] { ReportPlacedWindows(); });
+  placedWindows_.push_back(window);
+}
+
+void HeadlessWindowSystem::ReportPlacedWindows() {
+  const std::vector<HeadlessPeer*> windows = std::exchange(placedWindows_, {});
+  for (HeadlessPeer* window : windows)
+    // A report may destroy a window further down the list.
+    if (std::ranges::find(peers_, window) != peers_.end() && window->Showing()) window->ReportSize();
 }
 
 void HeadlessWindowSystem::Post(std::function<void()> work) { posted_.push_back(std::move(work)); }

@@ -5,9 +5,11 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/FrameMetrics.h"
 #include "platform/WindowSystem.h"
 #include "platform/headless/HeadlessPeer.h"
 #include "platform/headless/RecordingShell.h"
@@ -45,6 +47,9 @@ class HeadlessWindowSystem : public IWindowSystem {
   void SetWorkArea(const Rect& area) { workArea_ = area; }
   void SetStartShow(StartShowState state) { startShow_ = state; }
   void SetTimersAvailable(bool available) { timersAvailable_ = available; }
+  // A window manager whose frame differs from the fixed table: windows then
+  // report, from the message loop, the client area they really got.
+  void SetWindowManagerFrame(const Insets& frame) { windowManagerFrame_ = frame; }
   // A step of the user's, run when a message loop waits for input. The
   // outermost loop ends when no step is left.
   void QueueScript(std::function<void()> step) { scripts_.push_back(std::move(step)); }
@@ -59,6 +64,7 @@ class HeadlessWindowSystem : public IWindowSystem {
   const std::vector<HeadlessPeer*>& Peers() const { return peers_; }
   long long Now() const { return now_; }
   int LoopDepth() const { return loopDepth_; }
+  const std::optional<Insets>& WindowManagerFrame() const { return windowManagerFrame_; }
 
   // peers tell the system
   void Register(HeadlessPeer* peer) { peers_.push_back(peer); }
@@ -67,6 +73,8 @@ class HeadlessWindowSystem : public IWindowSystem {
   // Queues a paint of the whole window, run from the message loop if the
   // window is showing by then.
   void InvalidateWindow(HeadlessPeer* window);
+  // Queues the report of the window's size, under a window manager of its own frame.
+  void WindowPlaced(HeadlessPeer* window);
 
  private:
   struct Timer {
@@ -77,6 +85,7 @@ class HeadlessWindowSystem : public IWindowSystem {
 
   bool RunNext(const std::function<bool()>& done);
   void PaintInvalidWindows();
+  void ReportPlacedWindows();
 
   Rect workArea_{0, 0, 1600, 1000};
   StartShowState startShow_ = StartShowState::Normal;
@@ -91,6 +100,8 @@ class HeadlessWindowSystem : public IWindowSystem {
   std::vector<MessageBox> messageBoxes_;
   std::vector<HeadlessPeer*> peers_;
   std::vector<HeadlessPeer*> invalidWindows_;
+  std::vector<HeadlessPeer*> placedWindows_;
+  std::optional<Insets> windowManagerFrame_;
   HeadlessPeer* activeWindow_ = nullptr;
   HeadlessPeer* focusedPeer_ = nullptr;
   ScriptedClock clock_;
