@@ -24,13 +24,28 @@ platform::Size TForm::FrameSize() const {
   return {frame.Horizontal(), frame.Vertical()};
 }
 
+void TForm::SetClientWidth(int width) {
+  SetWidth(width + FrameSize().width);
+  clientSized_ = true;
+}
+
+void TForm::SetClientHeight(int height) {
+  SetHeight(height + FrameSize().height);
+  clientSized_ = true;
+}
+
 // A window manager's frame differs from the fixed table: the client area is
-// then what the window really got, and the children are laid out in it.
+// then what the window really got, and the children are laid out in it. A
+// window sized by its client area keeps that size and grows its frame instead.
 void TForm::TakeReportedSize(const platform::Rect& outer, const platform::Size& client) {
   const platform::Size frame{outer.width - client.width, outer.height - client.height};
   const bool frameChanged = frame != FrameSize();
+  const platform::Size designed{ClientWidth(), ClientHeight()};
   reportedFrame_ = frame;
-  if (outer != BoundsRect())
+  if (frameChanged && clientSized_) {
+    SetBounds(Left(), Top(), designed.width + frame.width, designed.height + frame.height);
+    clientSized_ = true;
+  } else if (outer != BoundsRect())
     SetBoundsFromUser(outer);
   else if (frameChanged)
     Realign();
@@ -71,15 +86,8 @@ void TForm::SetWindowState(TWindowState state) {
                                                   : platform::WindowState::Normal);
 }
 
-void TForm::SetColor(TColor color) {
-  if (color == color_) return;
-  color_ = color;
-  if (Peer()) Peer()->SetColor(color_);
-}
-
 void TForm::ApplyToPeer() {
   Peer()->SetBorder(borderStyle_, closeBox_);
-  Peer()->SetColor(color_);
   TWinControl::ApplyToPeer();
 }
 
@@ -180,7 +188,7 @@ void TForm::PaintClientArea(platform::ICanvas* screen) {
   // Double buffered, the paint goes to a fresh buffer shown in one step;
   // otherwise straight to the screen, where it can be seen half-drawn.
   auto paint = [this](platform::ICanvas& surface) {
-    surface.FillRect(DisplayRect(), color_);
+    surface.FillRect(DisplayRect(), Color());
     canvas_.SetSurface(&surface);
     Application->Fire(OnPaint, this);
     canvas_.SetSurface(nullptr);
@@ -192,6 +200,7 @@ void TForm::PaintClientArea(platform::ICanvas* screen) {
 }
 
 void TForm::BoundsChanged() {
+  clientSized_ = false;
   TWinControl::BoundsChanged();
   const platform::Rect now = BoundsRect();
   if (now.width == lastSize_.width && now.height == lastSize_.height) return;

@@ -33,12 +33,10 @@ class TForm : public TWinControl {
 
   int ClientWidth() const { return Width() - FrameSize().width; }
   int ClientHeight() const { return Height() - FrameSize().height; }
-  void SetClientWidth(int width) { SetWidth(width + FrameSize().width); }
-  void SetClientHeight(int height) { SetHeight(height + FrameSize().height); }
+  void SetClientWidth(int width);
+  void SetClientHeight(int height);
   platform::Rect DisplayRect() const override { return {0, 0, ClientWidth(), ClientHeight()}; }
 
-  TColor Color() const { return color_; }
-  void SetColor(TColor color);
   bool DoubleBuffered() const { return doubleBuffered_; }
   void SetDoubleBuffered(bool on) { doubleBuffered_ = on; }
   TWindowState WindowState() const { return windowState_; }
@@ -97,7 +95,6 @@ class TForm : public TWinControl {
   TBorderStyle borderStyle_ = bsSizeable;
   bool closeBox_ = true;
   TMainMenu* menu_ = nullptr;
-  TColor color_ = clBtnFace;
   bool doubleBuffered_ = false;
   TWindowState windowState_ = wsNormal;
   TWinControl* activeControl_ = nullptr;
@@ -105,5 +102,7 @@ class TForm : public TWinControl {
   bool modal_ = false;
   platform::Rect lastSize_;
   std::optional<platform::Size> reportedFrame_;
+  // The size was last set as a client size, which a frame learnt later keeps.
+  bool clientSized_ = false;
   TCanvas canvas_;
 };

@@ -15,6 +15,17 @@ void TWinControl::CreatePeer() {
   for (TControl* c : controls_) c->CreatePeer();
 }
 
+void TWinControl::ApplyToPeer() {
+  TControl::ApplyToPeer();
+  Peer()->SetColor(color_);
+}
+
+void TWinControl::SetColor(TColor color) {
+  if (color == color_) return;
+  color_ = color;
+  if (Peer()) Peer()->SetColor(color_);
+}
+
 platform::Rect TWinControl::DisplayRect() const { return {0, 0, Width(), Height()}; }
 
 void TWinControl::Realign() {

@@ -46,6 +46,16 @@ TEST_F(StartUp, TheWindowSystemShowsTheDesignedCaptionsAndMenuBar) {
   RunProgram();
 }
 
+// The bars are windowed controls: their face covers the ramp behind them.
+TEST_F(StartUp, TheBarsAndTheHistoryPanelShowTheControlFace) {
+  Then([&] {
+    for (const TWinControl* bar : std::vector<TWinControl*>{Form1->ControlBar1, Form1->ToolBar3, Form1->ToolBar1,
+                                                            Form1->StatusBar1, Form1->TabControl1})
+      EXPECT_EQ(Peer(bar).color, clBtnFace) << bar->Name();
+  });
+  RunProgram();
+}
+
 TEST_F(StartUp, TheMainWindowGoesHomeOnceAndEndsUpOverTheWorkArea) {
   Then([&] {
     EXPECT_EQ(Web().calls, std::vector<std::string>{"GoHome"});

@@ -114,9 +114,11 @@ TEST_F(Forms, OuterAndClientSizeDifferByTheFrameAndAlignedChildrenShareTheClient
 
 // Under a window manager whose frame differs from the fixed table, the
 // client area is the one the window really got: the children are laid out in
-// it, and client sizes set later go by the real frame.
+// it. A window sized by its client area keeps that size in the real frame.
 TEST_F(Forms, AWindowManagersOwnFrameGivesTheClientAreaTheWindowReallyGot) {
   env.System().SetWindowManagerFrame({1, 20, 1, 5});
+  dialog->SetClientWidth(624);
+  dialog->SetClientHeight(575);
   window->SetAlign(alClient);
   window->Go->SetAlign(alClient);
   const struct {
@@ -136,10 +138,10 @@ TEST_F(Forms, AWindowManagersOwnFrameGivesTheClientAreaTheWindowReallyGot) {
     EXPECT_EQ(window->DisplayRect(), client) << "frame and menu bar taken off";
     EXPECT_EQ(window->Go->BoundsRect(), client);
   }
-  dialog->SetClientWidth(624);
-  dialog->SetClientHeight(575);
+  EXPECT_EQ(dialog->DisplayRect(), (platform::Rect{0, 0, 624, 575}));
   EXPECT_EQ(dialog->Width(), 626);
   EXPECT_EQ(dialog->Height(), 600);
+  EXPECT_EQ(PeerOf(dialog).ClientRect(), (platform::Rect{0, 0, 624, 575}));
 }
 
 }  // namespace

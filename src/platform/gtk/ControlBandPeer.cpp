@@ -25,6 +25,7 @@ void GripLine(cairo_t* cr, double x, int height) {
 ControlBandPeer::ControlBandPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
     : GtkPeer(system, parent, listener), grip_(GTK_WIDGET(g_object_ref_sink(gtk_event_box_new()))) {
   Adopt(PlacementArea::New());
+  ShowFace(Widget());
   gtk_event_box_set_visible_window(GTK_EVENT_BOX(grip_), FALSE);
   gtk_widget_add_events(grip_, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_BUTTON1_MOTION_MASK);
   PlacementArea::Place(Bar(), grip_, {});

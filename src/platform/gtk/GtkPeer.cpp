@@ -1,5 +1,6 @@
 #include "platform/gtk/GtkPeer.h"
 
+#include "platform/gtk/CairoCanvas.h"
 #include "platform/gtk/PlacementArea.h"
 #include "rtl/CodePage.h"
 
@@ -77,6 +78,22 @@ gboolean GtkPeer::OnCrossingEvent(GtkWidget* widget, GdkEventCrossing* event, gp
   GdkCursor* cursor = hand ? gdk_cursor_new_from_name(gtk_widget_get_display(widget), "pointer") : nullptr;
   gdk_window_set_cursor(event->window, cursor);
   if (cursor) g_object_unref(cursor);
+  return FALSE;
+}
+
+void GtkPeer::SetColor(Color color) {
+  face_ = color;
+  if (faceWidget_) gtk_widget_queue_draw(faceWidget_);
+}
+
+void GtkPeer::ShowFace(GtkWidget* widget) {
+  faceWidget_ = widget;
+  g_signal_connect(widget, "draw", G_CALLBACK(OnFaceDraw), this);
+}
+
+gboolean GtkPeer::OnFaceDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
+  CairoCanvas(cr).FillRect({0, 0, gtk_widget_get_allocated_width(widget), gtk_widget_get_allocated_height(widget)},
+                           static_cast<GtkPeer*>(self)->face_);
   return FALSE;
 }
 

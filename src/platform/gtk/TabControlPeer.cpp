@@ -30,6 +30,7 @@ TabControlPeer::TabControlPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerLi
     : GtkPeer(system, parent, listener) {
   GtkWidget* area = PlacementArea::New();
   Adopt(area);
+  ShowFace(area);
 
   g_signal_connect(area, "draw", G_CALLBACK(OnDraw), this);
 }
