@@ -76,6 +76,7 @@ class TControl : public TComponent, public platform::IPeerListener {
   virtual bool HandlePeerEvent(const platform::PeerEvent& event);
   // The control's bounds changed (by code or by the user).
   virtual void BoundsChanged() {}
+  virtual void EnabledChanged() {}
   void SetBoundsFromUser(const platform::Rect& bounds);
   void ResetPeer() { peer_.reset(); }
 

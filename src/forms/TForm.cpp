@@ -54,12 +54,20 @@ void TForm::TakeReportedSize(const platform::Rect& outer, const platform::Size& 
 void TForm::SetBorderStyle(TBorderStyle style) {
   if (style == borderStyle_) return;
   borderStyle_ = style;
-  if (Peer()) Peer()->SetBorder(borderStyle_, closeBox_);
+  if (Peer()) Peer()->SetBorder(borderStyle_, ShownBorderIcons());
 }
 
 void TForm::SetNoBorderIcons() {
-  closeBox_ = false;
-  if (Peer()) Peer()->SetBorder(borderStyle_, closeBox_);
+  borderIcons_ = {false, false, false};
+  if (Peer()) Peer()->SetBorder(borderStyle_, ShownBorderIcons());
+}
+
+platform::BorderIcons TForm::ShownBorderIcons() const {
+  return Enabled() ? borderIcons_ : platform::BorderIcons{false, false, false};
+}
+
+void TForm::EnabledChanged() {
+  if (Peer()) Peer()->SetBorder(borderStyle_, ShownBorderIcons());
 }
 
 void TForm::SetMenu(TMainMenu* menu) {
@@ -80,14 +88,11 @@ void TForm::MenuChanged() {
 void TForm::SetWindowState(TWindowState state) {
   if (state == windowState_) return;
   windowState_ = state;
-  if (Peer())
-    Peer()->SetWindowState(state == wsMaximized   ? platform::WindowState::Maximized
-                           : state == wsMinimized ? platform::WindowState::Minimized
-                                                  : platform::WindowState::Normal);
+  if (Peer()) Peer()->SetWindowState(state);
 }
 
 void TForm::ApplyToPeer() {
-  Peer()->SetBorder(borderStyle_, closeBox_);
+  Peer()->SetBorder(borderStyle_, ShownBorderIcons());
   TWinControl::ApplyToPeer();
 }
 
@@ -208,6 +213,16 @@ void TForm::BoundsChanged() {
   Application->Fire(OnResize, this);
 }
 
+// Minimised while a modal window is up, the windows of the application would
+// leave an empty screen with no way back to them: the window comes back at once.
+void TForm::TakeReportedState(TWindowState state) {
+  if (state == wsMinimized && Application->ModalForm()) {
+    Peer()->SetWindowState(windowState_);
+    return;
+  }
+  windowState_ = state;
+}
+
 bool TForm::HandlePeerEvent(const platform::PeerEvent& event) {
   switch (event.kind) {
     case PeerEventKind::KeyDown:
@@ -223,6 +238,9 @@ bool TForm::HandlePeerEvent(const platform::PeerEvent& event) {
       return true;
     case PeerEventKind::Resized:
       TakeReportedSize(event.bounds, event.client);
+      return true;
+    case PeerEventKind::StateChanged:
+      TakeReportedState(event.state);
       return true;
     case PeerEventKind::Paint:
       PaintClientArea(event.canvas);

@@ -9,7 +9,10 @@
 
 class TMainMenu;
 
-enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+using TWindowState = platform::WindowState;
+constexpr TWindowState wsNormal = platform::WindowState::Normal;
+constexpr TWindowState wsMinimized = platform::WindowState::Minimized;
+constexpr TWindowState wsMaximized = platform::WindowState::Maximized;
 using TBorderStyle = platform::BorderStyle;
 constexpr TBorderStyle bsSizeable = platform::BorderStyle::Sizeable;
 constexpr TBorderStyle bsSingle = platform::BorderStyle::Single;
@@ -27,6 +30,7 @@ class TForm : public TWinControl {
   TBorderStyle BorderStyle() const { return borderStyle_; }
   // No system menu, minimise, maximise or close box.
   void SetNoBorderIcons();
+  bool Modal() const { return modal_; }
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
   void MenuChanged();
@@ -78,12 +82,16 @@ class TForm : public TWinControl {
   void ApplyToPeer() override;
   bool HandlePeerEvent(const platform::PeerEvent& event) override;
   void BoundsChanged() override;
+  void EnabledChanged() override;
 
  private:
   // What the frame takes of the outer size: the fixed frame table until the
   // window system reports the client size the window really got.
   platform::Size FrameSize() const;
   void TakeReportedSize(const platform::Rect& outer, const platform::Size& client);
+  void TakeReportedState(TWindowState state);
+  // A window disabled behind a modal one offers nothing on its title bar.
+  platform::BorderIcons ShownBorderIcons() const;
   bool CloseQuery();
   void CloseModal();
   bool RouteAccessKey(char ch);
@@ -93,7 +101,7 @@ class TForm : public TWinControl {
 
   bool designVisible_ = false;
   TBorderStyle borderStyle_ = bsSizeable;
-  bool closeBox_ = true;
+  platform::BorderIcons borderIcons_;
   TMainMenu* menu_ = nullptr;
   bool doubleBuffered_ = false;
   TWindowState windowState_ = wsNormal;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/Canvas.h"
+#include "platform/ControlPeer.h"
 #include "platform/Geometry.h"
 #include "platform/Keys.h"
 
@@ -24,6 +25,7 @@ enum class PeerEventKind {
   CloseRequest,   // the title-bar close button, the system menu or Alt+F4
   Resized,        // bounds, client: the window's outer bounds changed, or the client area it got
   Paint,          // canvas: the window system wants the client area painted
+  StateChanged,   // state: the window was minimised, maximised or restored
 };
 
 struct PeerEvent {
@@ -40,6 +42,7 @@ struct PeerEvent {
   bool checked = false;
   Rect bounds;
   Size client;
+  WindowState state = WindowState::Normal;
   ICanvas* canvas = nullptr;  // Paint: the surface of the client area
 };
 

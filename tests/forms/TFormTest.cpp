@@ -144,4 +144,35 @@ TEST_F(Forms, AWindowManagersOwnFrameGivesTheClientAreaTheWindowReallyGot) {
   EXPECT_EQ(PeerOf(dialog).ClientRect(), (platform::Rect{0, 0, 624, 575}));
 }
 
+// The title bar offers the designed buttons; while a modal window is up the
+// windows behind it offer none, and a window manager that minimises the
+// application's windows anyway gets them back at once: the user is never
+// left with an empty screen and no way back.
+TEST_F(Forms, TitleBarsOfferTheDesignedButtonsAndAModalWindowIsNeverMinimisedAway) {
+  const platform::BorderIcons all;
+  const platform::BorderIcons none{false, false, false};
+  dialog->SetNoBorderIcons();
+  EXPECT_EQ(PeerOf(window).borderIcons, all);
+  EXPECT_EQ(PeerOf(dialog).borderIcons, none);
+  EXPECT_EQ(PeerOf(dialog).border, bsSingle);
+
+  env.System().QueueScript([&] {
+    EXPECT_EQ(PeerOf(window).borderIcons, none) << "disabled behind the modal window";
+    for (TForm* minimised : std::vector<TForm*>{window, dialog}) {
+      ui.ChangeWindowState(minimised->Peer(), platform::WindowState::Minimized);
+      EXPECT_EQ(PeerOf(minimised).windowState, platform::WindowState::Normal);
+      EXPECT_EQ(minimised->WindowState(), wsNormal);
+    }
+    ui.ChangeWindowState(window->Peer(), platform::WindowState::Maximized);
+    ui.ChangeWindowState(window->Peer(), platform::WindowState::Minimized);
+    EXPECT_EQ(PeerOf(window).windowState, platform::WindowState::Maximized) << "back as it was";
+    ui.ChangeWindowState(window->Peer(), platform::WindowState::Normal);
+    ui.Click(dialog->Ok->Peer());
+  });
+  dialog->ShowModal();
+  EXPECT_EQ(PeerOf(window).borderIcons, all);
+  ui.ChangeWindowState(window->Peer(), platform::WindowState::Minimized);
+  EXPECT_EQ(window->WindowState(), wsMinimized) << "with no modal window up it stays minimised";
+}
+
 }  // namespace

@@ -24,6 +24,8 @@ FormPeer::FormPeer(GtkWindowSystem& system, IPeerListener& listener) : GtkPeer(s
   g_signal_connect(client_, "draw", G_CALLBACK(OnDraw), this);
   g_signal_connect(window, "configure-event", G_CALLBACK(OnConfigureEvent), this);
   g_signal_connect_after(window, "map-event", G_CALLBACK(OnMapEvent), this);
+  g_signal_connect(window, "window-state-event", G_CALLBACK(OnWindowStateEvent), this);
+  g_signal_connect_after(window, "realize", G_CALLBACK(OnRealize), this);
   PlacementArea::OnSizeChange(client_, [this](int, int) { TakeWindowManagersFrame(); });
 }
 
@@ -110,13 +112,42 @@ void FormPeer::SetColor(Color color) {
   gtk_widget_queue_draw(client_);
 }
 
-void FormPeer::SetBorder(BorderStyle border, bool closeBox) {
+void FormPeer::SetBorder(BorderStyle border, const BorderIcons& icons) {
+  const bool resized = border != border_;
   border_ = border;
+  icons_ = icons;
   gtk_window_set_resizable(Window(), border == BorderStyle::Sizeable);
   gtk_window_set_decorated(Window(), border != BorderStyle::None);
-  gtk_window_set_deletable(Window(), closeBox);
-  if (!closeBox) gtk_window_set_type_hint(Window(), GDK_WINDOW_TYPE_HINT_DIALOG);
-  ApplySize();
+  ApplyBorderHints();
+  if (resized) ApplySize();
+}
+
+// GTK knows only the close button; the window manager's hints name each
+// decoration and command, so exactly the designed ones appear.
+void FormPeer::ApplyBorderHints() {
+  GdkWindow* window = gtk_widget_get_window(Widget());
+  if (!window) return;  // applied once realized
+  const bool sizeable = border_ == BorderStyle::Sizeable;
+  int functions = GDK_FUNC_MOVE;
+  int decorations = GDK_DECOR_BORDER | GDK_DECOR_TITLE;
+  if (sizeable) {
+    functions |= GDK_FUNC_RESIZE;
+    decorations |= GDK_DECOR_RESIZEH;
+  }
+  if (icons_.systemMenu) {
+    functions |= GDK_FUNC_CLOSE;
+    decorations |= GDK_DECOR_MENU;
+  }
+  if (icons_.minimize) {
+    functions |= GDK_FUNC_MINIMIZE;
+    decorations |= GDK_DECOR_MINIMIZE;
+  }
+  if (icons_.maximize) {
+    functions |= GDK_FUNC_MAXIMIZE;
+    decorations |= GDK_DECOR_MAXIMIZE;
+  }
+  gdk_window_set_functions(window, static_cast<GdkWMFunction>(functions));
+  if (border_ != BorderStyle::None) gdk_window_set_decorations(window, static_cast<GdkWMDecoration>(decorations));
 }
 
 void FormPeer::SetMenu(const std::vector<MenuEntry>& entries, const std::vector<std::string>& pictures) {
@@ -147,7 +178,10 @@ void FormPeer::ReportMenuCommand(int commandId) {
 
 void FormPeer::SetWindowState(WindowState state) {
   switch (state) {
-    case WindowState::Maximized: gtk_window_maximize(Window()); break;
+    case WindowState::Maximized:
+      gtk_window_deiconify(Window());
+      gtk_window_maximize(Window());
+      break;
     case WindowState::Minimized: gtk_window_iconify(Window()); break;
     case WindowState::Normal:
       gtk_window_deiconify(Window());
@@ -208,6 +242,19 @@ gboolean FormPeer::OnMapEvent(GtkWidget*, GdkEvent*, gpointer self) {
   static_cast<FormPeer*>(self)->TakeWindowManagersFrame();
   return FALSE;
 }
+
+gboolean FormPeer::OnWindowStateEvent(GtkWidget*, GdkEventWindowState* event, gpointer self) {
+  constexpr auto kShown = GDK_WINDOW_STATE_ICONIFIED | GDK_WINDOW_STATE_MAXIMIZED;
+  if (!(event->changed_mask & kShown)) return FALSE;
+  PeerEvent changed{PeerEventKind::StateChanged};
+  changed.state = event->new_window_state & GDK_WINDOW_STATE_ICONIFIED   ? WindowState::Minimized
+                  : event->new_window_state & GDK_WINDOW_STATE_MAXIMIZED ? WindowState::Maximized
+                                                                          : WindowState::Normal;
+  static_cast<FormPeer*>(self)->Report(changed);
+  return FALSE;
+}
+
+void FormPeer::OnRealize(GtkWidget*, gpointer self) { static_cast<FormPeer*>(self)->ApplyBorderHints(); }
 
 gboolean FormPeer::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
   auto* form = static_cast<FormPeer*>(self);

@@ -28,7 +28,7 @@ class FormPeer : public GtkPeer {
   void SetCaption(const std::string& caption) override;
   void SetPicture(const std::string& name) override;
   void SetColor(Color color) override;
-  void SetBorder(BorderStyle border, bool closeBox) override;
+  void SetBorder(BorderStyle border, const BorderIcons& icons) override;
   void SetMenu(const std::vector<MenuEntry>& entries, const std::vector<std::string>& pictures) override;
   void OpenMenu(int index) override;
   void SetWindowState(WindowState state) override;
@@ -41,6 +41,8 @@ class FormPeer : public GtkPeer {
   // The window manager's frame around the GtkWindow (menu bar and client area).
   Insets WindowFrame() const { return windowFrameKnown_ ? windowFrame_ : FrameInsets(border_, false); }
   void ApplySize();
+  // The window manager's hints: which decorations and commands the window has.
+  void ApplyBorderHints();
   // Reads the real frame; true when it differs from what was used so far.
   bool LearnWindowFrame();
   // Learns the frame, lays it over the outer bounds, and reports what the window got.
@@ -53,12 +55,15 @@ class FormPeer : public GtkPeer {
   static gboolean OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
   static gboolean OnConfigureEvent(GtkWidget* widget, GdkEventConfigure* event, gpointer self);
   static gboolean OnMapEvent(GtkWidget* widget, GdkEvent* event, gpointer self);
+  static gboolean OnWindowStateEvent(GtkWidget* widget, GdkEventWindowState* event, gpointer self);
+  static void OnRealize(GtkWidget* widget, gpointer self);
 
   GtkWidget* box_;
   std::unique_ptr<MenuBar> menu_;
   GtkWidget* menuBar_ = nullptr;
   GtkWidget* client_;
   BorderStyle border_ = BorderStyle::Sizeable;
+  BorderIcons icons_;
   Color color_ = 0xFFFFFF;
   Rect outer_;
   Insets windowFrame_;

@@ -130,4 +130,11 @@ void HeadlessDriver::MoveResize(IControlPeer* window, const Rect& bounds) {
   Send(window, e);
 }
 
+void HeadlessDriver::ChangeWindowState(IControlPeer* window, WindowState state) {
+  Peer(window).SetWindowState(state);
+  PeerEvent e{PeerEventKind::StateChanged};
+  e.state = state;
+  Send(window, e);
+}
+
 }  // namespace platform::headless

@@ -72,9 +72,9 @@ void HeadlessPeer::Invalidate() {
   if (kind == PeerKind::Form) system_.InvalidateWindow(this);
 }
 
-void HeadlessPeer::SetBorder(BorderStyle b, bool close) {
+void HeadlessPeer::SetBorder(BorderStyle b, const BorderIcons& icons) {
   border = b;
-  closeBox = close;
+  borderIcons = icons;
 }
 
 void HeadlessPeer::Repaint() {

@@ -32,7 +32,7 @@ class HeadlessPeer : public IControlPeer {
   Color color = 0;
   Cursor cursor = Cursor::Default;
   BorderStyle border = BorderStyle::Sizeable;
-  bool closeBox = true;
+  BorderIcons borderIcons;
   std::vector<MenuEntry> menu;
   int openMenu = -1;
   WindowState windowState = WindowState::Normal;
@@ -84,7 +84,7 @@ class HeadlessPeer : public IControlPeer {
   void SetFont(const FontSpec& f) override { font = f; }
   void SetColor(Color c) override { color = c; }
   void SetCursor(Cursor c) override { cursor = c; }
-  void SetBorder(BorderStyle b, bool close) override;
+  void SetBorder(BorderStyle b, const BorderIcons& icons) override;
   void SetMenu(const std::vector<MenuEntry>& entries, const std::vector<std::string>&) override { menu = entries; }
   void OpenMenu(int index) override { openMenu = index; }
   void SetWindowState(WindowState s) override { windowState = s; }
