@@ -9,7 +9,7 @@ import unittest
 
 import accessible
 from kalnor_e2e import KalnorTestCase
-from test_window_manager import assert_children_fill
+from test_window_manager import assert_children_fill, wait_over_work_area
 
 STARTS = 5
 
@@ -27,6 +27,7 @@ class StartUpUnderLoadTest(KalnorTestCase):
         for start in range(STARTS):
             with self.subTest(start=start):
                 program = self.start_and_load_home()
+                wait_over_work_area(program)
                 assert_children_fill(self, program, f"start {start + 1}")
                 program.close()
 

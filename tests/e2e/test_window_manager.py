@@ -3,6 +3,7 @@ area, the page and the status bar follow every size the window gets, the
 window can be made small, the bars show the control face, and the favorites
 window asks for no title-bar command."""
 
+import time
 import unittest
 
 import accessible
@@ -33,29 +34,45 @@ def layout_gaps(program):
             "status bar bottom": bottom - (sy + sh), "page to status bar": sy - (py + ph)}
 
 
+def frame_gaps(program):
+    """How far the window's frame lies from each edge of the work area."""
+    area_x, area_y, area_width, area_height = work_area()
+    left, right, top, bottom = frame_extents(program.window)
+    x, y, width, height = window_geometry(program.window)
+    return (abs(x - left - area_x), abs(y - top - area_y), abs(x + width + right - area_x - area_width),
+            abs(y + height + bottom - area_y - area_height))
+
+
+def wait_over_work_area(program):
+    wait_until(lambda: max(frame_gaps(program)) <= 1, 20, "the frame over the work area")
+
+
+def wait_settled(program):
+    """Until the window manager has stopped changing the window's size."""
+    def same_size_a_second_later():
+        before = window_geometry(program.window)
+        time.sleep(1)
+        return window_geometry(program.window) == before
+
+    wait_until(same_size_a_second_later, 20, "the window's size to settle")
+
+
 def assert_children_fill(test, program, what):
+    wait_settled(program)
     no_gaps = {"page right": 0, "status bar right": 0, "status bar bottom": 0, "page to status bar": 0}
-    test.assert_eventually(lambda: layout_gaps(program), no_gaps, 20, f"the page and status bar filling {what}")
+    test.assert_eventually(lambda: layout_gaps(program), no_gaps, 10, f"the page and status bar filling {what}")
 
 
 @unittest.skipUnless(accessible.available(), "needs AT-SPI to find the page and the status bar on screen")
 class WindowManagerTest(KalnorTestCase):
     def test_the_aligned_window_covers_the_work_area(self):
         program = self.start_and_show_home()
-        area_x, area_y, area_width, area_height = work_area()
-
-        def gaps():
-            left, right, top, bottom = frame_extents(program.window)
-            x, y, width, height = window_geometry(program.window)
-            return (abs(x - left - area_x), abs(y - top - area_y), abs(x + width + right - area_x - area_width),
-                    abs(y + height + bottom - area_y - area_height))
-
-        wait_until(lambda: max(gaps()) <= 1, 20, "the frame over the work area")
+        wait_over_work_area(program)
         program.screenshot("root", "main-window-under-openbox.png")
 
     def test_the_page_and_status_bar_follow_every_size_of_the_window(self):
         program = self.start_and_show_home()
-        steps = [("the start", lambda: None),
+        steps = [("the start", lambda: wait_over_work_area(program)),
                  ("a maximised window", lambda: self.maximize(program, True)),
                  ("the window restored", lambda: self.maximize(program, False)),
                  ("800 x 600", lambda: xdotool("windowsize", program.window, "800", "600")),
