@@ -83,9 +83,15 @@ class HeadlessWindowSystem : public IWindowSystem {
     std::function<void()> tick;
   };
 
+  // Windows waiting for work that the message loop does once for each.
+  struct WindowQueue {
+    std::vector<HeadlessPeer*> windows;
+    void (HeadlessPeer::*work)();
+  };
+
   bool RunNext(const std::function<bool()>& done);
-  void PaintInvalidWindows();
-  void ReportPlacedWindows();
+  void Queue(WindowQueue& queue, HeadlessPeer* window);
+  void RunQueue(WindowQueue& queue);
 
   Rect workArea_{0, 0, 1600, 1000};
   StartShowState startShow_ = StartShowState::Normal;
@@ -99,8 +105,8 @@ class HeadlessWindowSystem : public IWindowSystem {
   int loopDepth_ = 0;
   std::vector<MessageBox> messageBoxes_;
   std::vector<HeadlessPeer*> peers_;
-  std::vector<HeadlessPeer*> invalidWindows_;
-  std::vector<HeadlessPeer*> placedWindows_;
+  WindowQueue invalidWindows_{{}, &HeadlessPeer::Repaint};
+  WindowQueue placedWindows_{{}, &HeadlessPeer::ReportSize};
   std::optional<Insets> windowManagerFrame_;
   HeadlessPeer* activeWindow_ = nullptr;
   HeadlessPeer* focusedPeer_ = nullptr;
