@@ -26,7 +26,7 @@ FormPeer::FormPeer(GtkWindowSystem& system, IPeerListener& listener) : GtkPeer(s
   g_signal_connect_after(window, "map-event", G_CALLBACK(OnMapEvent), this);
   g_signal_connect(window, "window-state-event", G_CALLBACK(OnWindowStateEvent), this);
   g_signal_connect_after(window, "realize", G_CALLBACK(OnRealize), this);
-  PlacementArea::OnSizeChange(client_, [this](int, int) { TakeWindowManagersFrame(); });
+  PlacementArea::OnSizeChange(client_, [this] { TakeWindowManagersFrame(); });
 }
 
 FormPeer::~FormPeer() {

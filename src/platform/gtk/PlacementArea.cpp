@@ -39,7 +39,7 @@ void Allocate(GtkWidget* widget, GtkAllocation* allocation) {
   Instance* area = Of(widget);
   gtk_widget_set_allocation(widget, allocation);
   area->allocating = true;
-  if (*area->listener) (*area->listener)(allocation->width, allocation->height);
+  if (*area->listener) (*area->listener)();
   GdkRectangle clip = *allocation;
   for (const Placed& placed : std::vector<Placed>(*area->children)) {
     if (!Find(area, placed.widget) || !gtk_widget_get_visible(placed.widget)) continue;

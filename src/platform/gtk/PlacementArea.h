@@ -1,8 +1,8 @@
 #pragma once
 // A container that stands each child at the rectangle the class library gave
 // it. It asks for no room of its own, so its children never set a window's
-// minimum size, and it tells its owner its new size before it places the
-// children, so bounds changed in answer are used in the same pass.
+// minimum size, and it tells its owner when it is given a size before it
+// places the children, so bounds changed in answer are used in the same pass.
 #include <gtk/gtk.h>
 
 #include <functional>
@@ -13,7 +13,7 @@ namespace platform::gtk {
 
 class PlacementArea {
  public:
-  using SizeListener = std::function<void(int width, int height)>;
+  using SizeListener = std::function<void()>;
 
   static GtkWidget* New();
   // Stands the child at the rectangle, taking it from where it stood before.
