@@ -44,7 +44,11 @@ def frame_gaps(program):
 
 
 def wait_over_work_area(program):
-    wait_until(lambda: max(frame_gaps(program)) <= 1, 20, "the frame over the work area")
+    try:
+        wait_until(lambda: max(frame_gaps(program)) <= 1, 20, "the frame over the work area")
+    except AssertionError as timeout:
+        raise AssertionError(f"{timeout}: the window stands at {window_geometry(program.window)} in a frame of "
+                             f"{frame_extents(program.window)}, the work area is {work_area()}") from None
 
 
 def wait_settled(program):

@@ -36,7 +36,7 @@ FormPeer::~FormPeer() {
 }
 
 void FormPeer::SetBounds(const Rect& bounds) {
-  outer_ = bounds;
+  requested_ = bounds;
   gtk_window_move(Window(), bounds.left, bounds.top);
   ApplySize();
 }
@@ -44,36 +44,46 @@ void FormPeer::SetBounds(const Rect& bounds) {
 // The window manager's frame is laid over the outer bounds; the menu bar and
 // the client area share what it leaves.
 void FormPeer::ApplySize() {
-  const Insets frame = WindowFrame();
-  const int width = std::max(1, outer_.width - frame.Horizontal());
-  const int height = std::max(1, outer_.height - frame.Vertical());
+  const Insets frame = SizingFrame();
+  const int width = std::max(1, requested_.width - frame.Horizontal());
+  const int height = std::max(1, requested_.height - frame.Vertical());
   gtk_window_set_default_size(Window(), width, height);
   gtk_window_resize(Window(), width, height);
 }
 
-bool FormPeer::LearnWindowFrame() {
-  GdkWindow* window = gtk_widget_get_window(Widget());
-  GdkRectangle frame;
-  gdk_window_get_frame_extents(window, &frame);
-  int x = 0;
-  int y = 0;
-  gdk_window_get_origin(window, &x, &y);
-  const Insets real{x - frame.x, y - frame.y, frame.x + frame.width - x - gdk_window_get_width(window),
-                    frame.y + frame.height - y - gdk_window_get_height(window)};
-  const Insets used = WindowFrame();
-  windowFrame_ = real;
-  windowFrameKnown_ = true;
-  return real != used;
+Insets FormPeer::ReadWindowFrame() const {
+  GdkAtom type = GDK_NONE;
+  gint format = 0;
+  gint length = 0;
+  guchar* data = nullptr;
+  const bool found =
+      gdk_property_get(gtk_widget_get_window(Widget()), gdk_atom_intern_static_string("_NET_FRAME_EXTENTS"),
+                       gdk_atom_intern_static_string("CARDINAL"), 0, 4 * 4, FALSE, &type, &format, &length, &data);
+  Insets frame;
+  // Values of 32 bits come as longs: left, right, top, bottom.
+  if (found && format == 32 && length >= static_cast<gint>(4 * sizeof(long))) {
+    const auto* values = reinterpret_cast<const long*>(data);
+    frame = {static_cast<int>(values[0]), static_cast<int>(values[2]), static_cast<int>(values[1]),
+             static_cast<int>(values[3])};
+  }
+  g_free(data);
+  return frame;
 }
 
 // Runs when the window is mapped or configured and, before the children
 // are placed, whenever the client area gets a new size: the bounds the class
-// library gives them in answer are the ones they get in that pass.
+// library gives them in answer are the ones they get in that pass. A frame
+// that differs from the one the size was worked out with is laid over the
+// requested bounds anew, unless the window manager sizes the window itself
+// (maximised, say), whose frame is then only reported.
 void FormPeer::TakeWindowManagersFrame() {
   if (!gtk_widget_get_mapped(Widget())) return;
-  const auto fixedSize = GDK_WINDOW_STATE_MAXIMIZED | GDK_WINDOW_STATE_FULLSCREEN | GDK_WINDOW_STATE_ICONIFIED;
-  if (LearnWindowFrame() && !(gdk_window_get_state(gtk_widget_get_window(Widget())) & fixedSize)) ApplySize();
-  const Insets frame = WindowFrame();
+  constexpr auto kManagedSize = GDK_WINDOW_STATE_MAXIMIZED | GDK_WINDOW_STATE_FULLSCREEN | GDK_WINDOW_STATE_ICONIFIED;
+  const Insets frame = ReadWindowFrame();
+  if (frame != SizingFrame() && !(gdk_window_get_state(gtk_widget_get_window(Widget())) & kManagedSize)) {
+    sizingFrame_ = frame;
+    ApplySize();
+  }
   Rect outer;
   gtk_window_get_position(Window(), &outer.left, &outer.top);
   outer.width = gtk_widget_get_allocated_width(Widget()) + frame.Horizontal();
@@ -82,7 +92,6 @@ void FormPeer::TakeWindowManagersFrame() {
   if (outer == reportedOuter_ && client == reportedClient_) return;
   reportedOuter_ = outer;
   reportedClient_ = client;
-  outer_ = outer;
   PeerEvent resized{PeerEventKind::Resized};
   resized.bounds = outer;
   resized.client = client;

@@ -1,10 +1,11 @@
 #pragma once
 // A form: a GtkWindow holding an optional menu bar above the client area, a
 // placement area in which the class library places the form's controls. The
-// window manager's frame is guessed from the fixed frame table until the
-// window is mapped; then the real frame is laid over the requested outer
-// bounds, and the outer bounds and the client size it got are reported.
+// window manager's frame is guessed from the fixed frame table until it is
+// published; then the real frame is laid over the requested outer bounds,
+// and the outer bounds and the client size the window got are reported.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,13 +39,14 @@ class FormPeer : public GtkPeer {
   void Invalidate() override { gtk_widget_queue_draw(client_); }
 
  private:
-  // The window manager's frame around the GtkWindow (menu bar and client area).
-  Insets WindowFrame() const { return windowFrameKnown_ ? windowFrame_ : FrameInsets(border_, false); }
+  // The window manager's frame around the GtkWindow (menu bar and client area)
+  // that the window's size is worked out with: the fixed table's until read.
+  Insets SizingFrame() const { return sizingFrame_ ? *sizingFrame_ : FrameInsets(border_, false); }
   void ApplySize();
   // The window manager's hints: which decorations and commands the window has.
   void ApplyBorderHints();
-  // Reads the real frame; true when it differs from what was used so far.
-  bool LearnWindowFrame();
+  // The frame the window manager publishes; none without such a window manager.
+  Insets ReadWindowFrame() const;
   // Learns the frame, lays it over the outer bounds, and reports what the window got.
   void TakeWindowManagersFrame();
   void ReportMenuCommand(int commandId);
@@ -65,9 +67,8 @@ class FormPeer : public GtkPeer {
   BorderStyle border_ = BorderStyle::Sizeable;
   BorderIcons icons_;
   Color color_ = 0xFFFFFF;
-  Rect outer_;
-  Insets windowFrame_;
-  bool windowFrameKnown_ = false;
+  Rect requested_;  // the outer bounds the class library asked for
+  std::optional<Insets> sizingFrame_;
   Rect reportedOuter_;
   Size reportedClient_;
   bool reporting_ = false;
