@@ -13,7 +13,11 @@ void OleCheck(const platform::EngineResult& result) {
 
 }  // namespace
 
-TWebBrowser::TWebBrowser(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
+// White is what the control shows until a page has painted.
+TWebBrowser::TWebBrowser(TComponent* owner) : TWinControl(owner) {
+  SetTabStop(true);
+  SetColor(clWhite);
+}
 
 TWebBrowser::~TWebBrowser() {
   if (engine_) engine_->SetEngineListener(nullptr);

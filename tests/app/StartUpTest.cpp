@@ -46,12 +46,14 @@ TEST_F(StartUp, TheWindowSystemShowsTheDesignedCaptionsAndMenuBar) {
   RunProgram();
 }
 
-// The bars are windowed controls: their face covers the ramp behind them.
+// The bars are windowed controls: their face covers the ramp behind them;
+// the web control shows white until a page has painted.
 TEST_F(StartUp, TheBarsAndTheHistoryPanelShowTheControlFace) {
   Then([&] {
     for (const TWinControl* bar : std::vector<TWinControl*>{Form1->ControlBar1, Form1->ToolBar3, Form1->ToolBar1,
                                                             Form1->StatusBar1, Form1->TabControl1})
       EXPECT_EQ(Peer(bar).color, clBtnFace) << bar->Name();
+    EXPECT_EQ(Peer(Form1->WebBrowser1).color, clWhite);
   });
   RunProgram();
 }
