@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the headless suite,
-# the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, and the
-# end-to-end tests of the real program under Xvfb.
+# the same suite under AddressSanitizer and UndefinedBehaviorSanitizer and in
+# Release trees of both compilers, and the end-to-end tests of the real program
+# under Xvfb with a window manager, on a large and on a small screen.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -23,5 +24,7 @@ release() {  # release NAME C-COMPILER C++-COMPILER
 release gcc gcc g++
 release clang clang clang++
 
-(cd "$top/build" && xvfb-run -a -s "-screen 0 1600x1000x24" \
-   dbus-run-session -- ctest --output-on-failure -L e2e)
+for screen in 1280x1024 1024x768; do
+  echo "End-to-end tests on a screen of $screen"
+  (cd "$top/build" && "$top/tests/e2e/with-window-manager.sh" "$screen" ctest --output-on-failure -L e2e)
+done

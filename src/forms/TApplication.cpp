@@ -115,6 +115,12 @@ void TApplication::EnableForms(const std::vector<TForm*>& forms) {
   for (TForm* form : forms) form->SetEnabled(true);
 }
 
+TForm* TApplication::ModalForm() const {
+  for (TForm* form : Forms())
+    if (form->Modal()) return form;
+  return nullptr;
+}
+
 void TApplication::AlignForms() {
   const platform::Rect area = windowSystem_.WorkArea();
   for (TForm* form : Forms())

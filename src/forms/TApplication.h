@@ -76,6 +76,8 @@ class TApplication : public TComponent {
   void RestoreFocusedForm(TForm* form);
   std::vector<TForm*> DisableFormsExcept(TForm* keep);
   void EnableForms(const std::vector<TForm*>& forms);
+  // The window shown modally now; null when none is.
+  TForm* ModalForm() const;
   // Lays every visible client-aligned window over the desktop work area.
   void AlignForms();
 

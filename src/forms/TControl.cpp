@@ -65,6 +65,7 @@ void TControl::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
   if (peer_) peer_->SetEnabled(enabled_);
+  EnabledChanged();
 }
 
 bool TControl::Showing() const {

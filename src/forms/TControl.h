@@ -87,6 +87,7 @@ class TControl : public TComponent, public platform::IPeerListener {
   virtual void ShowingChanged() {}
   // The colour of the window the control stands on, which shows around it.
   TColor ParentColor() const;
+  virtual void EnabledChanged() {}
   void SetBoundsFromUser(const platform::Rect& bounds);
   void ResetPeer() { peer_.reset(); }
 

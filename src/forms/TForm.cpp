@@ -18,17 +18,56 @@ TForm::~TForm() {
   ResetPeer();
 }
 
-platform::Insets TForm::Frame() const { return platform::FrameInsets(borderStyle_, menu_ != nullptr); }
+platform::Size TForm::FrameSize() const {
+  if (reportedFrame_) return *reportedFrame_;
+  const platform::Insets frame = platform::FrameInsets(borderStyle_, menu_ != nullptr);
+  return {frame.Horizontal(), frame.Vertical()};
+}
+
+void TForm::SetClientWidth(int width) {
+  SetWidth(width + FrameSize().width);
+  clientSized_ = true;
+}
+
+void TForm::SetClientHeight(int height) {
+  SetHeight(height + FrameSize().height);
+  clientSized_ = true;
+}
+
+// A window manager's frame differs from the fixed table: the client area is
+// then what the window really got, and the children are laid out in it. A
+// window sized by its client area keeps that size and grows its frame instead.
+void TForm::TakeReportedSize(const platform::Rect& outer, const platform::Size& client) {
+  const platform::Size frame{outer.width - client.width, outer.height - client.height};
+  const bool frameChanged = frame != FrameSize();
+  const platform::Size designed{ClientWidth(), ClientHeight()};
+  reportedFrame_ = frame;
+  if (frameChanged && clientSized_) {
+    SetBounds(Left(), Top(), designed.width + frame.width, designed.height + frame.height);
+    clientSized_ = true;
+  } else if (outer != BoundsRect())
+    SetBoundsFromUser(outer);
+  else if (frameChanged)
+    Realign();
+}
 
 void TForm::SetBorderStyle(TBorderStyle style) {
   if (style == borderStyle_) return;
   borderStyle_ = style;
-  if (Peer()) Peer()->SetBorder(borderStyle_, closeBox_);
+  if (Peer()) Peer()->SetBorder(borderStyle_, ShownBorderIcons());
 }
 
 void TForm::SetNoBorderIcons() {
-  closeBox_ = false;
-  if (Peer()) Peer()->SetBorder(borderStyle_, closeBox_);
+  borderIcons_ = {false, false, false};
+  if (Peer()) Peer()->SetBorder(borderStyle_, ShownBorderIcons());
+}
+
+platform::BorderIcons TForm::ShownBorderIcons() const {
+  return Enabled() ? borderIcons_ : platform::BorderIcons{false, false, false};
+}
+
+void TForm::EnabledChanged() {
+  if (Peer()) Peer()->SetBorder(borderStyle_, ShownBorderIcons());
 }
 
 void TForm::SetMenu(TMainMenu* menu) {
@@ -49,21 +88,11 @@ void TForm::MenuChanged() {
 void TForm::SetWindowState(TWindowState state) {
   if (state == windowState_) return;
   windowState_ = state;
-  if (Peer())
-    Peer()->SetWindowState(state == wsMaximized   ? platform::WindowState::Maximized
-                           : state == wsMinimized ? platform::WindowState::Minimized
-                                                  : platform::WindowState::Normal);
-}
-
-void TForm::SetColor(TColor color) {
-  if (color == color_) return;
-  color_ = color;
-  if (Peer()) Peer()->SetColor(color_);
+  if (Peer()) Peer()->SetWindowState(state);
 }
 
 void TForm::ApplyToPeer() {
-  Peer()->SetBorder(borderStyle_, closeBox_);
-  Peer()->SetColor(color_);
+  Peer()->SetBorder(borderStyle_, ShownBorderIcons());
   TWinControl::ApplyToPeer();
 }
 
@@ -164,7 +193,7 @@ void TForm::PaintClientArea(platform::ICanvas* screen) {
   // Double buffered, the paint goes to a fresh buffer shown in one step;
   // otherwise straight to the screen, where it can be seen half-drawn.
   auto paint = [this](platform::ICanvas& surface) {
-    surface.FillRect(DisplayRect(), color_);
+    surface.FillRect(DisplayRect(), Color());
     canvas_.SetSurface(&surface);
     Application->Fire(OnPaint, this);
     canvas_.SetSurface(nullptr);
@@ -176,11 +205,22 @@ void TForm::PaintClientArea(platform::ICanvas* screen) {
 }
 
 void TForm::BoundsChanged() {
+  clientSized_ = false;
   TWinControl::BoundsChanged();
   const platform::Rect now = BoundsRect();
   if (now.width == lastSize_.width && now.height == lastSize_.height) return;
   lastSize_ = now;
   Application->Fire(OnResize, this);
+}
+
+// Minimised while a modal window is up, the windows of the application would
+// leave an empty screen with no way back to them: the window comes back at once.
+void TForm::TakeReportedState(TWindowState state) {
+  if (state == wsMinimized && Application->ModalForm()) {
+    Peer()->SetWindowState(windowState_);
+    return;
+  }
+  windowState_ = state;
 }
 
 bool TForm::HandlePeerEvent(const platform::PeerEvent& event) {
@@ -195,10 +235,13 @@ bool TForm::HandlePeerEvent(const platform::PeerEvent& event) {
       return true;
     case PeerEventKind::CloseRequest:
       // Without a close box the window manager's close (Alt+F4) is not a way out.
-      if (closeBox_) Close();
+      if (borderIcons_.systemMenu) Close();
       return true;
     case PeerEventKind::Resized:
-      SetBoundsFromUser(event.bounds);
+      TakeReportedSize(event.bounds, event.client);
+      return true;
+    case PeerEventKind::StateChanged:
+      TakeReportedState(event.state);
       return true;
     case PeerEventKind::Paint:
       PaintClientArea(event.canvas);

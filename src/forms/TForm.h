@@ -1,13 +1,18 @@
 #pragma once
 // A top-level window: creation, showing, activation, closing, modal display,
 // the key routing of its controls, and the outer/client geometry.
+#include <optional>
+
 #include "forms/TCanvas.h"
 #include "forms/TWinControl.h"
 #include "platform/FrameMetrics.h"
 
 class TMainMenu;
 
-enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+using TWindowState = platform::WindowState;
+constexpr TWindowState wsNormal = platform::WindowState::Normal;
+constexpr TWindowState wsMinimized = platform::WindowState::Minimized;
+constexpr TWindowState wsMaximized = platform::WindowState::Maximized;
 using TBorderStyle = platform::BorderStyle;
 constexpr TBorderStyle bsSizeable = platform::BorderStyle::Sizeable;
 constexpr TBorderStyle bsSingle = platform::BorderStyle::Single;
@@ -25,18 +30,17 @@ class TForm : public TWinControl {
   TBorderStyle BorderStyle() const { return borderStyle_; }
   // No system menu, minimise, maximise or close box.
   void SetNoBorderIcons();
+  bool Modal() const { return modal_; }
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
   void MenuChanged();
 
-  int ClientWidth() const { return Width() - Frame().Horizontal(); }
-  int ClientHeight() const { return Height() - Frame().Vertical(); }
-  void SetClientWidth(int width) { SetWidth(width + Frame().Horizontal()); }
-  void SetClientHeight(int height) { SetHeight(height + Frame().Vertical()); }
+  int ClientWidth() const { return Width() - FrameSize().width; }
+  int ClientHeight() const { return Height() - FrameSize().height; }
+  void SetClientWidth(int width);
+  void SetClientHeight(int height);
   platform::Rect DisplayRect() const override { return {0, 0, ClientWidth(), ClientHeight()}; }
 
-  TColor Color() const { return color_; }
-  void SetColor(TColor color);
   bool DoubleBuffered() const { return doubleBuffered_; }
   void SetDoubleBuffered(bool on) { doubleBuffered_ = on; }
   TWindowState WindowState() const { return windowState_; }
@@ -78,9 +82,16 @@ class TForm : public TWinControl {
   void ApplyToPeer() override;
   bool HandlePeerEvent(const platform::PeerEvent& event) override;
   void BoundsChanged() override;
+  void EnabledChanged() override;
 
  private:
-  platform::Insets Frame() const;
+  // What the frame takes of the outer size: the fixed frame table until the
+  // window system reports the client size the window really got.
+  platform::Size FrameSize() const;
+  void TakeReportedSize(const platform::Rect& outer, const platform::Size& client);
+  void TakeReportedState(TWindowState state);
+  // A window disabled behind a modal one offers nothing on its title bar.
+  platform::BorderIcons ShownBorderIcons() const;
   bool CloseQuery();
   void CloseModal();
   bool RouteAccessKey(char ch);
@@ -90,14 +101,16 @@ class TForm : public TWinControl {
 
   bool designVisible_ = false;
   TBorderStyle borderStyle_ = bsSizeable;
-  bool closeBox_ = true;
+  platform::BorderIcons borderIcons_;
   TMainMenu* menu_ = nullptr;
-  TColor color_ = clBtnFace;
   bool doubleBuffered_ = false;
   TWindowState windowState_ = wsNormal;
   TWinControl* activeControl_ = nullptr;
   int modalResult_ = mrNone;
   bool modal_ = false;
   platform::Rect lastSize_;
+  std::optional<platform::Size> reportedFrame_;
+  // The size was last set as a client size, which a frame learnt later keeps.
+  bool clientSized_ = false;
   TCanvas canvas_;
 };

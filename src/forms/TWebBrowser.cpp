@@ -6,7 +6,11 @@
 #include "rtl/Exceptions.h"
 #include "rtl/HResult.h"
 
-TWebBrowser::TWebBrowser(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
+// White is what the control shows until a page has painted.
+TWebBrowser::TWebBrowser(TComponent* owner) : TWinControl(owner) {
+  SetTabStop(true);
+  SetColor(clWhite);
+}
 
 TWebBrowser::~TWebBrowser() {
   if (interface_) interface_->Release();

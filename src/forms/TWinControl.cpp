@@ -19,6 +19,17 @@ void TWinControl::ShowingChanged() {
   for (TControl* c : controls_) c->ShowingChanged();
 }
 
+void TWinControl::ApplyToPeer() {
+  TControl::ApplyToPeer();
+  Peer()->SetColor(color_);
+}
+
+void TWinControl::SetColor(TColor color) {
+  if (color == color_) return;
+  color_ = color;
+  if (Peer()) Peer()->SetColor(color_);
+}
+
 platform::Rect TWinControl::DisplayRect() const { return {0, 0, Width(), Height()}; }
 
 void TWinControl::Realign() {

@@ -26,6 +26,10 @@ class TWinControl : public TControl {
   // Null until the control has a peer.
   HWND Handle() const { return Peer(); }
 
+  // The control's face: a windowed control covers what lies behind it with it.
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool stop) { tabStop_ = stop; }
   virtual bool CanFocus() const;
@@ -53,6 +57,7 @@ class TWinControl : public TControl {
 
  protected:
   void CreatePeer() override;
+  void ApplyToPeer() override;
   void BoundsChanged() override { Realign(); }
   void ShowingChanged() override;
   bool HandlePeerEvent(const platform::PeerEvent& event) override;
@@ -61,6 +66,7 @@ class TWinControl : public TControl {
   void PlaceAligned(TAlign align, platform::Rect& space);
 
   std::vector<TControl*> controls_;
+  TColor color_ = clBtnFace;
   bool tabStop_ = false;
   bool aligning_ = false;
 };

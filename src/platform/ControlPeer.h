@@ -39,6 +39,14 @@ enum class WindowState { Normal, Minimized, Maximized };
 enum class BorderStyle { Sizeable, Single, None };
 enum class Cursor { Default, HandPoint };
 
+// What a window's title bar offers besides moving it.
+struct BorderIcons {
+  bool systemMenu = true;  // the window menu and the close button
+  bool minimize = true;
+  bool maximize = true;
+  bool operator==(const BorderIcons&) const = default;
+};
+
 struct FontSpec {
   std::string name = "MS Sans Serif";
   int height = -11;   // negative: character height in pixels
@@ -65,7 +73,7 @@ class IControlPeer {
   virtual void Invalidate() {}
 
   // forms
-  virtual void SetBorder(BorderStyle, bool /*closeBox*/) {}
+  virtual void SetBorder(BorderStyle, const BorderIcons&) {}
   virtual void SetMenu(const std::vector<MenuEntry>&, const std::vector<std::string>& /*pictures*/) {}
   virtual void OpenMenu(int /*index*/) {}
   virtual void SetWindowState(WindowState) {}

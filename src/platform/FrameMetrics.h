@@ -1,6 +1,7 @@
 #pragma once
 // The fixed frame of a window: how far the client area lies inside the outer
-// bounds. Both window systems use these numbers, so layouts match everywhere.
+// bounds. Both window systems start from these numbers, so layouts match
+// everywhere until a window system reports the client size a window really got.
 #include "platform/ControlPeer.h"
 
 namespace platform {
@@ -12,6 +13,7 @@ struct Insets {
   int bottom = 0;
   int Horizontal() const { return left + right; }
   int Vertical() const { return top + bottom; }
+  bool operator==(const Insets&) const = default;
 };
 
 constexpr int kCaptionHeight = 26;

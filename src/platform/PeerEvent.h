@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/Canvas.h"
+#include "platform/ControlPeer.h"
 #include "platform/Geometry.h"
 #include "platform/Keys.h"
 
@@ -22,8 +23,9 @@ enum class PeerEventKind {
   MenuCommand,    // index: the command id of a chosen menu item
   Activate,       // the window became the active window of the desktop
   CloseRequest,   // the title-bar close button, the system menu or Alt+F4
-  Resized,        // bounds: the user moved or resized the window
+  Resized,        // bounds, client: the window's outer bounds changed, or the client area it got
   Paint,          // canvas: the window system wants the client area painted
+  StateChanged,   // state: the window was minimised, maximised or restored
 };
 
 struct PeerEvent {
@@ -39,6 +41,8 @@ struct PeerEvent {
   int index = -1;
   bool checked = false;
   Rect bounds;
+  Size client;
+  WindowState state = WindowState::Normal;
   ICanvas* canvas = nullptr;  // Paint: the surface of the client area
 };
 

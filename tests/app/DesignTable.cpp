@@ -90,7 +90,8 @@ std::string Describe(const TComponent& component) {
 }  // namespace
 
 std::string DescribeWindow(TForm& form) {
-  const bool closeBox = platform::headless::HeadlessDriver::Peer(form.Peer()).closeBox;
+  const platform::BorderIcons icons = platform::headless::HeadlessDriver::Peer(form.Peer()).borderIcons;
+  const bool closeBox = icons.systemMenu || icons.minimize || icons.maximize;
   return Quoted(form.Caption()) + "; " + (form.BorderStyle() == bsSingle ? "fixed" : "sizeable") +
          (closeBox ? "" : ", no title-bar buttons") + "; " + std::to_string(form.Left()) + "," +
          std::to_string(form.Top()) + "; outer " + std::to_string(form.Width()) + "x" + std::to_string(form.Height()) +

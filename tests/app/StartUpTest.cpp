@@ -46,6 +46,18 @@ TEST_F(StartUp, TheWindowSystemShowsTheDesignedCaptionsAndMenuBar) {
   RunProgram();
 }
 
+// The bars are windowed controls: their face covers the ramp behind them;
+// the web control shows white until a page has painted.
+TEST_F(StartUp, TheBarsAndTheHistoryPanelShowTheControlFace) {
+  Then([&] {
+    for (const TWinControl* bar : std::vector<TWinControl*>{Form1->ControlBar1, Form1->ToolBar3, Form1->ToolBar1,
+                                                            Form1->StatusBar1, Form1->TabControl1})
+      EXPECT_EQ(Peer(bar).color, clBtnFace) << bar->Name();
+    EXPECT_EQ(Peer(Form1->WebBrowser1).color, clWhite);
+  });
+  RunProgram();
+}
+
 TEST_F(StartUp, TheMainWindowGoesHomeOnceAndEndsUpOverTheWorkArea) {
   Then([&] {
     EXPECT_EQ(Web().calls, std::vector<std::string>{"GoHome"});
@@ -60,6 +72,28 @@ TEST_F(StartUp, TheMainWindowGoesHomeOnceAndEndsUpOverTheWorkArea) {
     // Another program, then back: no second trip home.
     ui.ActivateWindow(Form1->Peer());
     EXPECT_EQ(Web().calls.size(), 1u);
+  });
+  RunProgram();
+}
+
+// A window manager's frame of its own: the web control and the status bar
+// reach the right and bottom edges of the client area the window really got,
+// at start and after the user resizes the window either way.
+TEST_F(StartUp, UnderAWindowManagerTheChildrenFillTheClientAreaTheWindowGot) {
+  system.SetWindowManagerFrame({1, 20, 1, 5});
+  Then([&] {
+    for (const platform::Rect bounds : {platform::Rect{0, 0, 1280, 994}, platform::Rect{40, 30, 800, 600},
+                                        platform::Rect{0, 0, 1400, 900}}) {
+      SCOPED_TRACE(bounds.width);
+      if (bounds.left != 0 || bounds.width != 1280) ui.MoveResize(Form1->Peer(), bounds);
+      const int width = bounds.width - 2;
+      const int height = bounds.height - 25 - 20;
+      EXPECT_EQ(Form1->BoundsRect(), bounds);
+      EXPECT_EQ(Form1->ClientWidth(), width);
+      EXPECT_EQ(Form1->ClientHeight(), height);
+      EXPECT_EQ(Form1->StatusBar1->BoundsRect(), (platform::Rect{0, height - 19, width, 19}));
+      EXPECT_EQ(Form1->WebBrowser1->BoundsRect(), (platform::Rect{0, 35, width, height - 19 - 35}));
+    }
   });
   RunProgram();
 }

@@ -203,8 +203,8 @@ def frame_position(window):
     return tuple(int(re.search(rf"Absolute upper-left {axis}:\s+(-?\d+)", info).group(1)) for axis in "XY")
 
 
-def send_close_request(window):
-    """What a window manager sends when the user closes a window: WM_DELETE_WINDOW."""
+def _send_client_message(window, message_type, data, to_root=False):
+    """A client message about the window, as a window manager or a pager sends it."""
 
     class ClientMessage(ctypes.Structure):
         _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
@@ -219,6 +219,8 @@ def send_close_request(window):
     x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
     x11.XInternAtom.restype = ctypes.c_ulong
     x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
     x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
     x11.XFlush.argtypes = [ctypes.c_void_p]
     x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
@@ -228,13 +230,75 @@ def send_close_request(window):
     event = Event()
     event.client.type = 33  # ClientMessage
     event.client.window = int(window)
-    event.client.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+    event.client.message_type = x11.XInternAtom(display, message_type.encode(), 0)
     event.client.format = 32
-    event.client.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-    event.client.data[1] = 0  # CurrentTime
-    x11.XSendEvent(display, int(window), 0, 0, ctypes.byref(event))
+    for i, value in enumerate(data):
+        event.client.data[i] = x11.XInternAtom(display, value.encode(), 0) if isinstance(value, str) else value
+    # Requests for the window manager go to the root window, for it to redirect.
+    target, mask = (x11.XDefaultRootWindow(display), 0x180000) if to_root else (int(window), 0)
+    x11.XSendEvent(display, target, 0, mask, ctypes.byref(event))
     x11.XFlush(display)
     x11.XCloseDisplay(display)
+
+
+def send_close_request(window):
+    """What a window manager sends when the user closes a window: WM_DELETE_WINDOW."""
+    _send_client_message(window, "WM_PROTOCOLS", ["WM_DELETE_WINDOW", 0])
+
+
+def set_maximized(window, maximized):
+    """Asks the window manager to maximise the window, or to restore it."""
+    _send_client_message(window, "_NET_WM_STATE",
+                         [1 if maximized else 0, "_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ", 1],
+                         to_root=True)
+
+
+def is_maximized(window):
+    return "_NET_WM_STATE_MAXIMIZED_HORZ" in _xprop(window, "_NET_WM_STATE")
+
+
+def minimize(window):
+    """Asks the window manager to minimise the window."""
+    _send_client_message(window, "WM_CHANGE_STATE", [3], to_root=True)  # IconicState
+
+
+def _xprop(window, name):
+    target = ["-root"] if window == "root" else ["-id", str(window)]
+    return subprocess.run(["xprop", *target, name], capture_output=True, text=True, timeout=20).stdout
+
+
+def xprop_numbers(window, name):
+    """The numbers of a window's (or "root"'s) property; empty when it has none."""
+    found = re.search(r"=\s*([\dxa-fA-F, ]+)$", _xprop(window, name).strip())
+    return [int(value, 0) for value in found.group(1).split(",")] if found else []
+
+
+def work_area():
+    """The desktop's work area as the window manager publishes it: x, y, width, height."""
+    return tuple(xprop_numbers("root", "_NET_WORKAREA")[:4])
+
+
+def frame_extents(window):
+    """The window manager's frame around the window: left, right, top, bottom."""
+    return tuple(xprop_numbers(window, "_NET_FRAME_EXTENTS")) or (0, 0, 0, 0)
+
+
+def allowed_actions(window):
+    """The actions the window manager offers for the window, without their _NET_WM_ACTION_ prefix."""
+    return set(re.findall(r"_NET_WM_ACTION_(\w+)", _xprop(window, "_NET_WM_ALLOWED_ACTIONS")))
+
+
+def window_geometry(window):
+    """The window itself, within its frame, on the screen: x, y, width, height."""
+    info = subprocess.run(["xwininfo", "-id", str(window)], capture_output=True, text=True, timeout=20).stdout
+    fields = [r"Absolute upper-left X:\s+(-?\d+)", r"Absolute upper-left Y:\s+(-?\d+)", r"Width:\s+(\d+)",
+              r"Height:\s+(\d+)"]
+    return tuple(int(re.search(field, info).group(1)) for field in fields)
+
+
+def is_viewable(window):
+    info = subprocess.run(["xwininfo", "-id", str(window)], capture_output=True, text=True, timeout=20).stdout
+    return "IsViewable" in info
 
 
 def register_default_program(data_home, mime_type, log, argument="%u"):
@@ -396,15 +460,22 @@ class Kalnor:
                 return sorted(buttons, key=lambda node: accessible.extents(node)[0])
         raise AssertionError("no Funkce tool bar beside the address bar")
 
-    def status_texts(self):
-        """The texts of the status bar's panels, left to right."""
+    def status_bar(self):
         for bar in accessible.find_all(self.process.pid, "filler"):
             panels = accessible.children(bar)
             if len(panels) >= 2 and all(
                     panel.getRoleName() == "panel" and panel.childCount == 1
                     and panel.getChildAtIndex(0).getRoleName() == "label" for panel in panels):
-                return [panel.getChildAtIndex(0).name for panel in panels]
+                return bar
         raise AssertionError("no status bar")
+
+    def status_texts(self):
+        """The texts of the status bar's panels, left to right."""
+        return [panel.getChildAtIndex(0).name for panel in accessible.children(self.status_bar())]
+
+    def page(self):
+        """The web view."""
+        return self._find("document web")
 
     def history_rows(self):
         """The entries of the history panel, top to bottom: (tick cell, text)."""

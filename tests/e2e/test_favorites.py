@@ -87,7 +87,7 @@ class FavoritesTest(KalnorTestCase):
         program.confirm_message_box(box)
 
         self.assert_layout(program, frame)
-        self.assert_gradient(frame)
+        self.assert_gradient(program, frame)
         # The failed load leaves the list it was built with.
         self.assertEqual(self.entries(program, frame), [AUTHOR_ENTRY])
         edit = self.edit_box(program, frame)
@@ -188,9 +188,9 @@ class FavoritesTest(KalnorTestCase):
         self.assertEqual((x, y, height), (416, 536, 25))
         self.assertGreaterEqual(width, 75)
 
-    def assert_gradient(self, frame):
-        """Blue at the left edge to yellow at the right, above the controls."""
-        x, y, width, _ = accessible.extents(frame)
+    def assert_gradient(self, program, frame):
+        """Blue at the left edge of the client area to yellow at the right, above the controls."""
+        x, y, width, _ = accessible.extents(self.edit_box(program, frame).parent)
         left, middle, right = screen_pixels([(x + 1, y + 10), (x + width // 2, y + 10), (x + width - 2, y + 10)])
         self.assertTrue(left[0] < 16 and left[1] < 16 and left[2] > 240, f"blue at the left, not {left}")
         self.assertTrue(right[0] > 240 and right[1] > 240 and right[2] < 16, f"yellow at the right, not {right}")

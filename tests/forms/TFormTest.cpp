@@ -112,4 +112,67 @@ TEST_F(Forms, OuterAndClientSizeDifferByTheFrameAndAlignedChildrenShareTheClient
   EXPECT_EQ(w.Panel->Height(), 465);
 }
 
+// Under a window manager whose frame differs from the fixed table, the
+// client area is the one the window really got: the children are laid out in
+// it. A window sized by its client area keeps that size in the real frame.
+TEST_F(Forms, AWindowManagersOwnFrameGivesTheClientAreaTheWindowReallyGot) {
+  env.System().SetWindowManagerFrame({1, 20, 1, 5});
+  dialog->SetClientWidth(624);
+  dialog->SetClientHeight(575);
+  window->SetAlign(alClient);
+  window->Go->SetAlign(alClient);
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    platform::Rect bounds;
+  } steps[] = {
+      {"a resize by the user", [&] { ui.MoveResize(window->Peer(), {10, 10, 500, 400}); }, {10, 10, 500, 400}},
+      {"laid over the work area", [&] { dialog->Show(); }, {0, 0, 1280, 994}},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    env.App().ProcessMessages();
+    const platform::Rect client{0, 0, step.bounds.width - 2, step.bounds.height - 25 - 20};
+    EXPECT_EQ(window->BoundsRect(), step.bounds);
+    EXPECT_EQ(window->DisplayRect(), client) << "frame and menu bar taken off";
+    EXPECT_EQ(window->Go->BoundsRect(), client);
+  }
+  EXPECT_EQ(dialog->DisplayRect(), (platform::Rect{0, 0, 624, 575}));
+  EXPECT_EQ(dialog->Width(), 626);
+  EXPECT_EQ(dialog->Height(), 600);
+  EXPECT_EQ(PeerOf(dialog).ClientRect(), (platform::Rect{0, 0, 624, 575}));
+}
+
+// The title bar offers the designed buttons; while a modal window is up the
+// windows behind it offer none, and a window manager that minimises the
+// application's windows anyway gets them back at once: the user is never
+// left with an empty screen and no way back.
+TEST_F(Forms, TitleBarsOfferTheDesignedButtonsAndAModalWindowIsNeverMinimisedAway) {
+  const platform::BorderIcons all;
+  const platform::BorderIcons none{false, false, false};
+  dialog->SetNoBorderIcons();
+  EXPECT_EQ(PeerOf(window).borderIcons, all);
+  EXPECT_EQ(PeerOf(dialog).borderIcons, none);
+  EXPECT_EQ(PeerOf(dialog).border, bsSingle);
+
+  env.System().QueueScript([&] {
+    EXPECT_EQ(PeerOf(window).borderIcons, none) << "disabled behind the modal window";
+    for (TForm* minimised : std::vector<TForm*>{window, dialog}) {
+      ui.ChangeWindowState(minimised->Peer(), platform::WindowState::Minimized);
+      EXPECT_EQ(PeerOf(minimised).windowState, platform::WindowState::Normal);
+      EXPECT_EQ(minimised->WindowState(), wsNormal);
+    }
+    ui.ChangeWindowState(window->Peer(), platform::WindowState::Maximized);
+    ui.ChangeWindowState(window->Peer(), platform::WindowState::Minimized);
+    EXPECT_EQ(PeerOf(window).windowState, platform::WindowState::Maximized) << "back as it was";
+    ui.ChangeWindowState(window->Peer(), platform::WindowState::Normal);
+    ui.Click(dialog->Ok->Peer());
+  });
+  dialog->ShowModal();
+  EXPECT_EQ(PeerOf(window).borderIcons, all);
+  ui.ChangeWindowState(window->Peer(), platform::WindowState::Minimized);
+  EXPECT_EQ(window->WindowState(), wsMinimized) << "with no modal window up it stays minimised";
+}
+
 }  // namespace

@@ -1,10 +1,13 @@
 #include "platform/gtk/ContainerPeer.h"
 
+#include "platform/gtk/PlacementArea.h"
+
 namespace platform::gtk {
 
 ContainerPeer::ContainerPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
     : GtkPeer(system, parent, listener) {
-  Adopt(gtk_fixed_new());
+  Adopt(PlacementArea::New());
+  ShowFace(Widget());
 }
 
 }  // namespace platform::gtk

@@ -1,6 +1,6 @@
 #pragma once
 // A plain container (tool bar, control bar, panel): its children stand in a
-// GtkFixed at their bounds.
+// placement area at their bounds.
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
@@ -8,7 +8,7 @@ namespace platform::gtk {
 class ContainerPeer : public GtkPeer {
  public:
   ContainerPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
-  GtkFixed* ChildArea() override { return GTK_FIXED(Widget()); }
+  GtkWidget* ChildArea() override { return Widget(); }
 };
 
 }  // namespace platform::gtk

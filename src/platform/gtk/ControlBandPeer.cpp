@@ -2,22 +2,14 @@
 
 #include <algorithm>
 
+#include "platform/gtk/PlacementArea.h"
+
 namespace platform::gtk {
 
 namespace {
 
 constexpr int kGripSpace = 9;  // the grip stands this far left of the band
 constexpr int kGripWidth = 7;
-
-// Stands the widget in the area at (x, y), taking it out of where it was.
-void PutInto(GtkFixed* area, GtkWidget* widget, int x, int y) {
-  GtkWidget* parent = gtk_widget_get_parent(widget);
-  if (parent == GTK_WIDGET(area)) return gtk_fixed_move(area, widget, x, y);
-  g_object_ref(widget);
-  if (parent) gtk_container_remove(GTK_CONTAINER(parent), widget);
-  gtk_fixed_put(area, widget, x, y);
-  g_object_unref(widget);
-}
 
 void GripLine(cairo_t* cr, double x, int height) {
   cairo_set_source_rgb(cr, 1, 1, 1);
@@ -32,10 +24,11 @@ void GripLine(cairo_t* cr, double x, int height) {
 
 ControlBandPeer::ControlBandPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
     : GtkPeer(system, parent, listener), grip_(GTK_WIDGET(g_object_ref_sink(gtk_event_box_new()))) {
-  Adopt(gtk_fixed_new());
+  Adopt(PlacementArea::New());
+  ShowFace(Widget());
   gtk_event_box_set_visible_window(GTK_EVENT_BOX(grip_), FALSE);
   gtk_widget_add_events(grip_, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_BUTTON1_MOTION_MASK);
-  gtk_fixed_put(Bar(), grip_, 0, 0);
+  PlacementArea::Place(Bar(), grip_, {});
   gtk_widget_show(grip_);
 
   g_signal_connect(grip_, "button-press-event", G_CALLBACK(OnButtonPressEvent), this);
@@ -59,8 +52,7 @@ ControlBandPeer::~ControlBandPeer() {
 void ControlBandPeer::SetBounds(const Rect& bounds) {
   GtkPeer::SetBounds(bounds);
   docked_ = bounds;
-  gtk_widget_set_size_request(grip_, kGripWidth, std::max(0, bounds.height));
-  if (!floating_) gtk_fixed_move(Bar(), grip_, bounds.left - kGripSpace, bounds.top);
+  if (!floating_) Place(Bar(), bounds.left, bounds.top);
 }
 
 void ControlBandPeer::SetVisible(bool visible) {
@@ -74,7 +66,7 @@ void ControlBandPeer::SetCaption(const std::string& caption) {
 }
 
 bool ControlBandPeer::PointOnBar(double rootX, double rootY, int& x, int& y) const {
-  GtkWidget* bar = GTK_WIDGET(Bar());
+  GtkWidget* bar = Bar();
   GdkWindow* window = gtk_widget_get_window(bar);
   if (!window || !gtk_widget_get_mapped(bar)) return false;
   int originX = 0;
@@ -87,13 +79,13 @@ bool ControlBandPeer::PointOnBar(double rootX, double rootY, int& x, int& y) con
   return x >= 0 && y >= 0 && x < area.width && y < area.height;
 }
 
-void ControlBandPeer::Place(GtkFixed* area, int left, int top) {
-  PutInto(area, grip_, left - kGripSpace, top);
-  PutInto(area, Widget(), left, top);
+void ControlBandPeer::Place(GtkWidget* area, int left, int top) {
+  PlacementArea::Place(area, grip_, {left - kGripSpace, top, kGripWidth, docked_.height});
+  PlacementArea::Place(area, Widget(), {left, top, docked_.width, docked_.height});
 }
 
 void ControlBandPeer::Dock(int left, int top) {
-  const int barWidth = gtk_widget_get_allocated_width(GTK_WIDGET(Bar()));
+  const int barWidth = gtk_widget_get_allocated_width(Bar());
   docked_.left = std::clamp(left, kGripSpace, std::max(kGripSpace, barWidth - docked_.width));
   docked_.top = top;
   Place(Bar(), docked_.left, docked_.top);
@@ -109,10 +101,12 @@ void ControlBandPeer::Float(int rootX, int rootY) {
   gtk_window_set_type_hint(window, GDK_WINDOW_TYPE_HINT_UTILITY);
   gtk_window_set_title(window, title_.c_str());
   gtk_window_set_resizable(window, FALSE);
-  gtk_window_set_transient_for(window, GTK_WINDOW(gtk_widget_get_toplevel(GTK_WIDGET(Bar()))));
-  GtkWidget* content = gtk_fixed_new();
+  gtk_window_set_transient_for(window, GTK_WINDOW(gtk_widget_get_toplevel(Bar())));
+  // The area asks for no room: the tool window takes the band's size.
+  GtkWidget* content = PlacementArea::New();
+  gtk_widget_set_size_request(content, kGripSpace + docked_.width, docked_.height);
   gtk_container_add(GTK_CONTAINER(floating_), content);
-  Place(GTK_FIXED(content), kGripSpace, 0);
+  Place(content, kGripSpace, 0);
   gtk_window_move(window, rootX, rootY);
   gtk_widget_show(content);
   gtk_widget_show(floating_);

@@ -13,16 +13,16 @@ class ControlBandPeer : public GtkPeer {
   ControlBandPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
   ~ControlBandPeer() override;
 
-  GtkFixed* ChildArea() override { return GTK_FIXED(Widget()); }
+  GtkWidget* ChildArea() override { return Widget(); }
   void SetBounds(const Rect& bounds) override;
   void SetVisible(bool visible) override;
   void SetCaption(const std::string& caption) override;
 
  private:
-  GtkFixed* Bar() const { return Parent()->ChildArea(); }
+  GtkWidget* Bar() const { return Parent()->ChildArea(); }
   // Where the pointer is on the bar, when it is over it.
   bool PointOnBar(double rootX, double rootY, int& x, int& y) const;
-  void Place(GtkFixed* area, int left, int top);
+  void Place(GtkWidget* area, int left, int top);
   void Dock(int left, int top);
   void Float(int rootX, int rootY);
 

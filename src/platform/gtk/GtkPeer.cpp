@@ -1,7 +1,7 @@
 #include "platform/gtk/GtkPeer.h"
 
-#include <algorithm>
-
+#include "platform/gtk/CairoCanvas.h"
+#include "platform/gtk/PlacementArea.h"
 #include "rtl/CodePage.h"
 
 namespace platform::gtk {
@@ -26,7 +26,7 @@ void GtkPeer::Adopt(GtkWidget* widget) {
   // Our own reference keeps the widget valid even when a parent goes first.
   widget_ = GTK_WIDGET(g_object_ref_sink(widget));
   if (!parent_) return;  // a window: its activation is its own event
-  if (parent_->ChildArea()) gtk_fixed_put(parent_->ChildArea(), widget_, 0, 0);
+  if (parent_->ChildArea()) PlacementArea::Place(parent_->ChildArea(), widget_, {});
   SetFocusWidget(widget_);
 }
 
@@ -47,9 +47,8 @@ void GtkPeer::SetFocusWidget(GtkWidget* widget) {
 
 void GtkPeer::SetBounds(const Rect& bounds) {
   bounds_ = bounds;
-  if (parent_ && parent_->ChildArea() && gtk_widget_get_parent(widget_) == GTK_WIDGET(parent_->ChildArea()))
-    gtk_fixed_move(parent_->ChildArea(), widget_, bounds.left, bounds.top);
-  gtk_widget_set_size_request(widget_, std::max(0, bounds.width), std::max(0, bounds.height));
+  if (parent_ && parent_->ChildArea() && gtk_widget_get_parent(widget_) == parent_->ChildArea())
+    PlacementArea::Place(parent_->ChildArea(), widget_, bounds);
 }
 
 void GtkPeer::SetVisible(bool visible) { gtk_widget_set_visible(widget_, visible); }
@@ -79,6 +78,22 @@ gboolean GtkPeer::OnCrossingEvent(GtkWidget* widget, GdkEventCrossing* event, gp
   GdkCursor* cursor = hand ? gdk_cursor_new_from_name(gtk_widget_get_display(widget), "pointer") : nullptr;
   gdk_window_set_cursor(event->window, cursor);
   if (cursor) g_object_unref(cursor);
+  return FALSE;
+}
+
+void GtkPeer::SetColor(Color color) {
+  face_ = color;
+  if (faceWidget_) gtk_widget_queue_draw(faceWidget_);
+}
+
+void GtkPeer::ShowFace(GtkWidget* widget) {
+  faceWidget_ = widget;
+  g_signal_connect(widget, "draw", G_CALLBACK(OnFaceDraw), this);
+}
+
+gboolean GtkPeer::OnFaceDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
+  CairoCanvas(cr).FillRect({0, 0, gtk_widget_get_allocated_width(widget), gtk_widget_get_allocated_height(widget)},
+                           static_cast<GtkPeer*>(self)->face_);
   return FALSE;
 }
 

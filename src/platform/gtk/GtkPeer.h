@@ -24,9 +24,10 @@ class GtkPeer : public IControlPeer {
   void SetFocus() override;
   void SetHint(const std::string& hint) override;
   void SetCursor(Cursor cursor) override;
+  void SetColor(Color color) override;
 
-  // Where the children of this peer stand; null when it holds none.
-  virtual GtkFixed* ChildArea() { return nullptr; }
+  // The placement area where the children of this peer stand; null when it holds none.
+  virtual GtkWidget* ChildArea() { return nullptr; }
   GtkWidget* Widget() const { return widget_; }
   GtkPeer* Parent() const { return parent_; }
   const Rect& Bounds() const { return bounds_; }
@@ -38,6 +39,9 @@ class GtkPeer : public IControlPeer {
   void AdoptScrolled(GtkWidget* view);
   // The widget that takes the keyboard focus and reports FocusIn.
   void SetFocusWidget(GtkWidget* widget);
+  // Paints the widget in the control's colour under all that is drawn on it:
+  // the face with which a windowed control covers the window behind it.
+  void ShowFace(GtkWidget* widget);
   // Reports a left-button press on the widget (a picture, a label) as a click.
   void ReportClicks(GtkWidget* widget);
   bool Report(const PeerEvent& event) { return listener_.OnPeerEvent(event); }
@@ -49,6 +53,7 @@ class GtkPeer : public IControlPeer {
   static gboolean OnFocusInEvent(GtkWidget* widget, GdkEventFocus* event, gpointer self);
   static gboolean OnButtonPressEvent(GtkWidget* widget, GdkEventButton* event, gpointer self);
   static gboolean OnCrossingEvent(GtkWidget* widget, GdkEventCrossing* event, gpointer self);
+  static gboolean OnFaceDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
 
   GtkPeer* parent_;
   IPeerListener& listener_;
@@ -56,6 +61,8 @@ class GtkPeer : public IControlPeer {
   GtkWidget* focusWidget_ = nullptr;
   Rect bounds_;
   Cursor cursor_ = Cursor::Default;
+  GtkWidget* faceWidget_ = nullptr;
+  Color face_ = 0;
   bool tracksCrossing_ = false;
 };
 

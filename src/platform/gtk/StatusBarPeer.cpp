@@ -7,6 +7,7 @@ StatusBarPeer::StatusBarPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerList
   GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 2);
   gtk_style_context_add_class(gtk_widget_get_style_context(box), "kalnor-status");
   Adopt(box);
+  ShowFace(box);
 }
 
 void StatusBarPeer::SetPanels(const std::vector<int>& widths) {

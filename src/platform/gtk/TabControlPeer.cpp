@@ -1,5 +1,7 @@
 #include "platform/gtk/TabControlPeer.h"
 
+#include "platform/gtk/PlacementArea.h"
+
 namespace platform::gtk {
 
 namespace {
@@ -26,10 +28,11 @@ void Raised(cairo_t* cr, int left, int top, int right, int bottom, bool openBott
 
 TabControlPeer::TabControlPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
     : GtkPeer(system, parent, listener) {
-  GtkWidget* fixed = gtk_fixed_new();
-  Adopt(fixed);
+  GtkWidget* area = PlacementArea::New();
+  Adopt(area);
+  ShowFace(area);
 
-  g_signal_connect(fixed, "draw", G_CALLBACK(OnDraw), this);
+  g_signal_connect(area, "draw", G_CALLBACK(OnDraw), this);
 }
 
 void TabControlPeer::SetTabs(const std::vector<std::string>& tabs) {

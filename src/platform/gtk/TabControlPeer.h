@@ -11,7 +11,7 @@ class TabControlPeer : public GtkPeer {
  public:
   TabControlPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
 
-  GtkFixed* ChildArea() override { return GTK_FIXED(Widget()); }
+  GtkWidget* ChildArea() override { return Widget(); }
   void SetTabs(const std::vector<std::string>& tabs) override;
 
  private:

@@ -122,9 +122,18 @@ void HeadlessDriver::ActivateWindow(IControlPeer* window) {
 }
 
 void HeadlessDriver::MoveResize(IControlPeer* window, const Rect& bounds) {
-  Peer(window).SetBounds(bounds);
+  HeadlessPeer& form = Peer(window);
+  form.SetBounds(bounds);
   PeerEvent e{PeerEventKind::Resized};
   e.bounds = bounds;
+  e.client = {form.ClientRect().width, form.ClientRect().height};
+  Send(window, e);
+}
+
+void HeadlessDriver::ChangeWindowState(IControlPeer* window, WindowState state) {
+  Peer(window).SetWindowState(state);
+  PeerEvent e{PeerEventKind::StateChanged};
+  e.state = state;
   Send(window, e);
 }
 

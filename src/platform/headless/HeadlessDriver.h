@@ -30,6 +30,8 @@ class HeadlessDriver {
   void CloseWindow(IControlPeer* window);
   void ActivateWindow(IControlPeer* window);
   void MoveResize(IControlPeer* window, const Rect& bounds);
+  // The window manager minimises, maximises or restores the window.
+  void ChangeWindowState(IControlPeer* window, WindowState state);
 
   HeadlessWindowSystem& System() { return system_; }
   static HeadlessPeer& Peer(IControlPeer* peer) { return *static_cast<HeadlessPeer*>(peer); }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/FrameMetrics.h"
 #include "platform/headless/HeadlessWindowSystem.h"
 #include "platform/headless/PixelCanvas.h"
 
@@ -27,10 +26,25 @@ bool HeadlessPeer::Showing() const {
   return true;
 }
 
+Insets HeadlessPeer::Frame() const {
+  const auto& manager = system_.WindowManagerFrame();
+  if (!manager) return FrameInsets(border, !menu.empty());
+  Insets frame = *manager;
+  if (!menu.empty()) frame.top += kMenuBarHeight;
+  return frame;
+}
+
 Rect HeadlessPeer::ClientRect() const {
   if (kind != PeerKind::Form) return {0, 0, bounds.width, bounds.height};
-  const Insets frame = FrameInsets(border, !menu.empty());
+  const Insets frame = Frame();
   return {0, 0, std::max(0, bounds.width - frame.Horizontal()), std::max(0, bounds.height - frame.Vertical())};
+}
+
+void HeadlessPeer::ReportSize() {
+  PeerEvent resized{PeerEventKind::Resized};
+  resized.bounds = bounds;
+  resized.client = {ClientRect().width, ClientRect().height};
+  Report(resized);
 }
 
 Color HeadlessPeer::PixelAt(int x, int y) const {
@@ -45,20 +59,22 @@ void HeadlessPeer::SetBounds(const Rect& r) {
   const bool resized = r.width != bounds.width || r.height != bounds.height;
   bounds = r;
   if (resized) Invalidate();
+  if (kind == PeerKind::Form) system_.WindowPlaced(this);
 }
 
 void HeadlessPeer::SetVisible(bool v) {
   if (v && !visible) Invalidate();
   visible = v;
+  if (v && kind == PeerKind::Form) system_.WindowPlaced(this);
 }
 
 void HeadlessPeer::Invalidate() {
   if (kind == PeerKind::Form) system_.InvalidateWindow(this);
 }
 
-void HeadlessPeer::SetBorder(BorderStyle b, bool close) {
+void HeadlessPeer::SetBorder(BorderStyle b, const BorderIcons& icons) {
   border = b;
-  closeBox = close;
+  borderIcons = icons;
 }
 
 void HeadlessPeer::Repaint() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/ControlPeer.h"
+#include "platform/FrameMetrics.h"
 #include "platform/PeerEvent.h"
 
 namespace platform::headless {
@@ -33,7 +34,7 @@ class HeadlessPeer : public IControlPeer {
   Color color = 0;
   Cursor cursor = Cursor::Default;
   BorderStyle border = BorderStyle::Sizeable;
-  bool closeBox = true;
+  BorderIcons borderIcons;
   std::vector<MenuEntry> menu;
   int openMenu = -1;
   WindowState windowState = WindowState::Normal;
@@ -68,7 +69,11 @@ class HeadlessPeer : public IControlPeer {
   HeadlessPeer* Window();
   // Shown with all its parents.
   bool Showing() const;
+  // The frame around a window's client area: the window manager's, or the fixed table.
+  Insets Frame() const;
   Rect ClientRect() const;
+  // Tells the class library the window's bounds and the client area it got.
+  void ReportSize();
   Color PixelAt(int x, int y) const;
   // The native handling of a key the class library left alone.
   void DefaultKey(Word key, char ch);
@@ -85,7 +90,7 @@ class HeadlessPeer : public IControlPeer {
   void SetTransparent(bool t) override { transparent = t; }
   void SetColor(Color c) override { color = c; }
   void SetCursor(Cursor c) override { cursor = c; }
-  void SetBorder(BorderStyle b, bool close) override;
+  void SetBorder(BorderStyle b, const BorderIcons& icons) override;
   void SetMenu(const std::vector<MenuEntry>& entries, const std::vector<std::string>&) override { menu = entries; }
   void OpenMenu(int index) override { openMenu = index; }
   void SetWindowState(WindowState s) override { windowState = s; }

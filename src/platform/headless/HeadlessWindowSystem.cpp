@@ -20,7 +20,8 @@ std::unique_ptr<IControlPeer> HeadlessWindowSystem::CreateWebView(IControlPeer* 
 
 void HeadlessWindowSystem::Unregister(HeadlessPeer* peer) {
   std::erase(peers_, peer);
-  std::erase(invalidWindows_, peer);
+  std::erase(invalidWindows_.windows, peer);
+  std::erase(placedWindows_.windows, peer);
   if (focusedPeer_ == peer) focusedPeer_ = nullptr;
   if (activeWindow_ == peer) activeWindow_ = nullptr;
 }
@@ -33,17 +34,23 @@ void HeadlessWindowSystem::NoteFocus(HeadlessPeer* peer) {
     focusedPeer_ = nullptr;
 }
 
-void HeadlessWindowSystem::InvalidateWindow(HeadlessPeer* window) {
-  if (std::ranges::find(invalidWindows_, window) != invalidWindows_.end()) return;
-  if (invalidWindows_.empty()) Post([this] { PaintInvalidWindows(); });
-  invalidWindows_.push_back(window);
+void HeadlessWindowSystem::InvalidateWindow(HeadlessPeer* window) { Queue(invalidWindows_, window); }
+
+void HeadlessWindowSystem::WindowPlaced(HeadlessPeer* window) {
+  if (windowManagerFrame_) Queue(placedWindows_, window);
 }
 
-void HeadlessWindowSystem::PaintInvalidWindows() {
-  const std::vector<HeadlessPeer*> windows = std::exchange(invalidWindows_, {});
+void HeadlessWindowSystem::Queue(WindowQueue& queue, HeadlessPeer* window) {
+  if (std::ranges::find(queue.windows, window) != queue.windows.end()) return;
+  if (queue.windows.empty()) Post([this, &queue] { RunQueue(queue); });
+  queue.windows.push_back(window);
+}
+
+void HeadlessWindowSystem::RunQueue(WindowQueue& queue) {
+  const std::vector<HeadlessPeer*> windows = std::exchange(queue.windows, {});
   for (HeadlessPeer* window : windows)
-    // A paint may destroy a window further down the list.
-    if (std::ranges::find(peers_, window) != peers_.end() && window->Showing()) window->Repaint();
+    // The work may destroy a window further down the list.
+    if (std::ranges::find(peers_, window) != peers_.end() && window->Showing()) (window->*queue.work)();
 }
 
 void HeadlessWindowSystem::Post(std::function<void()> work) { posted_.push_back(std::move(work)); }

@@ -5,9 +5,11 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/FrameMetrics.h"
 #include "platform/WindowSystem.h"
 #include "platform/headless/HeadlessPeer.h"
 #include "platform/headless/RecordingShell.h"
@@ -57,6 +59,9 @@ class HeadlessWindowSystem : public IWindowSystem {
   void SetPixelsPerInch(int pixelsPerInch) { pixelsPerInch_ = pixelsPerInch; }
   void SetStartShow(StartShowState state) { startShow_ = state; }
   void SetTimersAvailable(bool available) { timersAvailable_ = available; }
+  // A window manager whose frame differs from the fixed table: windows then
+  // report, from the message loop, the client area they really got.
+  void SetWindowManagerFrame(const Insets& frame) { windowManagerFrame_ = frame; }
   // A step of the user's, run when a message loop waits for input. The
   // outermost loop ends when no step is left.
   void QueueScript(std::function<void()> step) { scripts_.push_back(std::move(step)); }
@@ -77,6 +82,7 @@ class HeadlessWindowSystem : public IWindowSystem {
   long long Now() const { return now_; }
   int RunningTimers() const { return static_cast<int>(timers_.size()); }
   int LoopDepth() const { return loopDepth_; }
+  const std::optional<Insets>& WindowManagerFrame() const { return windowManagerFrame_; }
 
   // peers tell the system
   void Register(HeadlessPeer* peer) { peers_.push_back(peer); }
@@ -85,6 +91,8 @@ class HeadlessWindowSystem : public IWindowSystem {
   // Queues a paint of the whole window, run from the message loop if the
   // window is showing by then.
   void InvalidateWindow(HeadlessPeer* window);
+  // Queues the report of the window's size, under a window manager of its own frame.
+  void WindowPlaced(HeadlessPeer* window);
 
  private:
   struct Timer {
@@ -93,8 +101,15 @@ class HeadlessWindowSystem : public IWindowSystem {
     std::function<void()> tick;
   };
 
+  // Windows waiting for work that the message loop does once for each.
+  struct WindowQueue {
+    std::vector<HeadlessPeer*> windows;
+    void (HeadlessPeer::*work)();
+  };
+
   bool RunNext(const std::function<bool()>& done);
-  void PaintInvalidWindows();
+  void Queue(WindowQueue& queue, HeadlessPeer* window);
+  void RunQueue(WindowQueue& queue);
 
   Rect workArea_{0, 0, 1600, 1000};
   int pixelsPerInch_ = 96;
@@ -110,7 +125,9 @@ class HeadlessWindowSystem : public IWindowSystem {
   std::vector<MessageBox> messageBoxes_;
   int printerSetups_ = 0;
   std::vector<HeadlessPeer*> peers_;
-  std::vector<HeadlessPeer*> invalidWindows_;
+  WindowQueue invalidWindows_{{}, &HeadlessPeer::Repaint};
+  WindowQueue placedWindows_{{}, &HeadlessPeer::ReportSize};
+  std::optional<Insets> windowManagerFrame_;
   HeadlessPeer* activeWindow_ = nullptr;
   HeadlessPeer* focusedPeer_ = nullptr;
   ScriptedClock clock_;

@@ -1,14 +1,29 @@
 #include "platform/gtk/FormPeer.h"
 
+#include <optional>
+
 #include "GtkTestSupport.h"
+#include "platform/gtk/ContainerPeer.h"
 #include "platform/gtk/GtkWindowSystem.h"
 
 using platform::PeerEventKind;
 using platform::Rect;
+using platform::gtk::ContainerPeer;
 using platform::gtk::FormPeer;
 using platform::gtk::GtkWindowSystem;
 
 namespace {
+
+// Records reports and answers a size report as the class library does: by
+// laying a child over the whole client area.
+class LayingOutListener : public gtktest::RecordingListener {
+ public:
+  bool OnPeerEvent(const platform::PeerEvent& event) override {
+    if (event.kind == PeerEventKind::Resized && child) child->SetBounds({0, 0, event.client.width, event.client.height});
+    return RecordingListener::OnPeerEvent(event);
+  }
+  platform::IControlPeer* child = nullptr;
+};
 
 class FormPeerTest : public gtktest::DisplayTest {
  protected:
@@ -19,49 +34,102 @@ class FormPeerTest : public gtktest::DisplayTest {
     form_ = std::make_unique<FormPeer>(*system_, listener_);
   }
   void TearDown() override {
+    child_.reset();
     form_.reset();
     system_.reset();
   }
 
   GtkAllocation Client() {
     GtkAllocation area;
-    gtk_widget_get_allocation(GTK_WIDGET(form_->ChildArea()), &area);
+    gtk_widget_get_allocation(form_->ChildArea(), &area);
     return area;
   }
-  bool ClientIs(int width, int height) {
-    return gtktest::RunUntil([&] { return Client().width == width && Client().height == height; });
+  GdkRectangle Frame() {
+    GdkRectangle frame;
+    gdk_window_get_frame_extents(gtk_widget_get_window(form_->Widget()), &frame);
+    return frame;
+  }
+  std::optional<platform::PeerEvent> LastReport() {
+    const auto reports = listener_.Of(PeerEventKind::Resized);
+    if (reports.empty()) return std::nullopt;
+    return reports.back();
+  }
+  // Until the window manager has laid the window's frame over the bounds and the size is reported.
+  bool Reported(const Rect& bounds) {
+    return gtktest::RunUntil([&] {
+      const GdkRectangle frame = Frame();
+      return LastReport() && LastReport()->bounds == bounds && Rect{frame.x, frame.y, frame.width, frame.height} == bounds;
+    });
+  }
+  void AddChild() {
+    child_ = std::make_unique<ContainerPeer>(*system_, form_.get(), childListener_);
+    child_->SetVisible(true);
+    listener_.child = child_.get();
   }
 
-  gtktest::RecordingListener listener_;
+  LayingOutListener listener_;
+  gtktest::RecordingListener childListener_;
   std::unique_ptr<GtkWindowSystem> system_;
   std::unique_ptr<FormPeer> form_;
+  std::unique_ptr<ContainerPeer> child_;
 };
 
 }  // namespace
 
-TEST_F(FormPeerTest, TheClientAreaIsTheOuterSizeLessTheFrame) {
-  form_->SetBounds({50, 60, 400, 300});
-  form_->SetVisible(true);
-  EXPECT_TRUE(ClientIs(400 - 8, 300 - 34)) << Client().width << " x " << Client().height;
+// Whatever frame the window manager draws, it stands over the requested
+// bounds, and the client area the window got is what is reported.
+TEST_F(FormPeerTest, TheFrameCoversTheRequestedBoundsAndTheClientAreaIsReported) {
+  for (const bool withMenu : {false, true}) {
+    SCOPED_TRACE(withMenu ? "with a menu bar" : "without a menu bar");
+    TearDown();
+    SetUp();
+    if (withMenu) form_->SetMenu({{1, "&Soubor", "", -1, true, {{2, "Konec", "F5", -1, true, {}}}}}, {});
+    const Rect bounds{40, 50, 400, 300};
+    form_->SetBounds(bounds);
+    form_->SetVisible(true);
+    ASSERT_TRUE(Reported(bounds)) << Frame().width << " x " << Frame().height;
+    const platform::Size client = LastReport()->client;
+    EXPECT_EQ(client.width, Client().width);
+    EXPECT_EQ(client.height, Client().height);
+    // The menu bar takes its row from the client area.
+    const int menuRow = gtk_widget_get_allocated_height(form_->Widget()) - client.height;
+    if (withMenu)
+      EXPECT_GT(menuRow, 10);
+    else
+      EXPECT_EQ(menuRow, 0);
+  }
 }
 
-TEST_F(FormPeerTest, AMenuBarTakesItsRowFromTheFrameNotFromTheClientArea) {
-  form_->SetMenu({{1, "&Soubor", "", -1, true, {{2, "Konec", "F5", -1, true, {}}}}}, {});
-  form_->SetBounds({50, 60, 400, 300});
+TEST_F(FormPeerTest, AResizeByTheUserIsReportedAsOuterBoundsAndClientArea) {
+  const Rect bounds{0, 0, 400, 300};
+  form_->SetBounds(bounds);
   form_->SetVisible(true);
-  EXPECT_TRUE(ClientIs(400 - 8, 300 - 54)) << Client().width << " x " << Client().height;
+  ASSERT_TRUE(Reported(bounds));
+  const int frameWidth = bounds.width - LastReport()->client.width;
+  const int frameHeight = bounds.height - LastReport()->client.height;
+  gtk_window_resize(form_->Window(), 500, 366);
+  ASSERT_TRUE(gtktest::RunUntil([&] { return LastReport()->client == platform::Size{500, 366}; }));
+  EXPECT_EQ(LastReport()->bounds.width, 500 + frameWidth);
+  EXPECT_EQ(LastReport()->bounds.height, 366 + frameHeight);
 }
 
-TEST_F(FormPeerTest, AResizeByTheUserIsReportedAsOuterBounds) {
+// A child laid over the client area neither holds the window at its size nor
+// lags behind it: bounds given in answer to a size report are used at once.
+TEST_F(FormPeerTest, ChildrenFollowTheWindowDownAndUp) {
+  AddChild();
   form_->SetBounds({0, 0, 400, 300});
   form_->SetVisible(true);
-  ASSERT_TRUE(ClientIs(392, 266));
-  listener_.events.clear();
-  gtk_window_resize(form_->Window(), 500, 366);
-  ASSERT_TRUE(gtktest::RunUntil([&] { return !listener_.Of(PeerEventKind::Resized).empty(); }));
-  const Rect reported = listener_.Of(PeerEventKind::Resized).back().bounds;
-  EXPECT_EQ(reported.width, 508);
-  EXPECT_EQ(reported.height, 400);
+  ASSERT_TRUE(Reported({0, 0, 400, 300}));
+  for (const platform::Size size : {platform::Size{200, 150}, platform::Size{640, 480}}) {
+    SCOPED_TRACE(size.width);
+    gtk_window_resize(form_->Window(), size.width, size.height);
+    ASSERT_TRUE(gtktest::RunUntil([&] { return LastReport()->client == size; }));
+    gtktest::Settle();
+    GtkAllocation placed;
+    gtk_widget_get_allocation(child_->Widget(), &placed);
+    EXPECT_EQ(placed.width, size.width);
+    EXPECT_EQ(placed.height, size.height);
+  }
 }
 
 TEST_F(FormPeerTest, ClosingAsksTheClassLibraryAndLeavesTheWindowStanding) {
