@@ -196,13 +196,6 @@ def transient_for(window):
     return str(int(found.group(1), 16)) if found else None
 
 
-def frame_position(window):
-    """Where the window's frame stands on the screen (the window's own place where nothing frames it)."""
-    info = subprocess.run(["xwininfo", "-frame", "-id", str(window)], capture_output=True, text=True,
-                          timeout=20).stdout
-    return tuple(int(re.search(rf"Absolute upper-left {axis}:\s+(-?\d+)", info).group(1)) for axis in "XY")
-
-
 def _send_client_message(window, message_type, data, to_root=False):
     """A client message about the window, as a window manager or a pager sends it."""
 
@@ -294,6 +287,13 @@ def window_geometry(window):
     fields = [r"Absolute upper-left X:\s+(-?\d+)", r"Absolute upper-left Y:\s+(-?\d+)", r"Width:\s+(\d+)",
               r"Height:\s+(\d+)"]
     return tuple(int(re.search(field, info).group(1)) for field in fields)
+
+
+def frame_position(window):
+    """Where the window manager's frame around the window stands on the screen."""
+    x, y, _, _ = window_geometry(window)
+    left, _, top, _ = frame_extents(window)
+    return x - left, y - top
 
 
 def is_viewable(window):
