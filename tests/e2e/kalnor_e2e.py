@@ -302,9 +302,25 @@ class Kalnor:
         return accessible.text(self.address_entry())
 
     def address_list(self):
-        """The entries of the address box's drop-down list."""
-        combo = self._find("combo box")
-        return [item.name for item in accessible.find_all(self.process.pid, "menu item", within=combo)]
+        """The entries the address box's drop-down list shows, opened with its arrow and closed with Esc."""
+        self.click(*accessible.centre(self._find("toggle button", within=self._find("combo box"))))
+        rows = self.drop_down_rows()
+        xdotool("key", "Escape")
+        wait_until(lambda: not self.drop_down_shown(), 10, "the drop-down list closed")
+        return rows
+
+    def drop_down_shown(self):
+        return any(accessible.is_showing(table) for table in self._drop_down_tables())
+
+    def _drop_down_tables(self):
+        windows = accessible.find_all(self.process.pid, "window")
+        return [table for window in windows for table in accessible.find_all(self.process.pid, "table", within=window)]
+
+    def drop_down_rows(self):
+        """The entries shown in the open drop-down list, top to bottom."""
+        wait_until(self.drop_down_shown, 10, "the drop-down list")
+        table = next(table for table in self._drop_down_tables() if accessible.is_showing(table)).queryTable()
+        return [table.getAccessibleAt(row, 0).name for row in range(table.nRows)]
 
     def enter_address(self, text):
         """Clicks into the address box and types the text over what it held."""

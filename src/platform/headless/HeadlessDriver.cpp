@@ -83,7 +83,6 @@ void HeadlessDriver::Tick(IControlPeer* list, int index, bool checked) {
   PeerEvent e{PeerEventKind::ItemChecked};
   e.index = index;
   e.checked = checked;
-  Peer(list).checked.at(index) = checked;
   Send(list, e);
 }
 

@@ -82,18 +82,23 @@ void HeadlessPeer::SetSelection(int start, int length) {
   selLength = length;
 }
 
-void HeadlessPeer::SetItems(const std::vector<std::string>& all) {
-  items = all;
-  checked.assign(all.size(), false);
+void HeadlessPeer::SetItems(const IListItems& all) {
+  listItems_ = &all;
+  items.clear();
+  checked.clear();
+  for (int i = 0; i < all.Count(); ++i) {
+    items.emplace_back(all.Text(i));
+    checked.push_back(all.Checked(i));
+  }
   ++itemRedraws;
 }
 
-void HeadlessPeer::InsertItem(int index, const std::string& s) {
-  items.insert(items.begin() + index, s);
-  checked.insert(checked.begin() + index, false);
+void HeadlessPeer::ItemInserted(int index) {
+  items.emplace(items.begin() + index, listItems_->Text(index));
+  checked.insert(checked.begin() + index, listItems_->Checked(index));
 }
 
-void HeadlessPeer::DeleteItem(int index) {
+void HeadlessPeer::ItemDeleted(int index) {
   items.erase(items.begin() + index);
   checked.erase(checked.begin() + index);
 }
