@@ -41,8 +41,10 @@ bool TComboBox::AutoComplete(char ch) {
   const int index = items_.IndexOfPrefix(search);
   if (index < 0) return false;
   const std::string_view rest = items_.Text(index).substr(search.size());
+  AnsiString completed = search;
+  completed.append(rest);
   SetItemIndex(index);
-  SetText(search + AnsiString(rest));
+  SetText(std::move(completed));
   SetSelection(static_cast<int>(search.size()), static_cast<int>(rest.size()));
   return true;
 }

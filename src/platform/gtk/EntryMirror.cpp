@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gtk/GtkPeer.h"
+#include "platform/gtk/ShownText.h"
 
 namespace platform::gtk {
 
@@ -27,15 +28,19 @@ void EntryMirror::Quietly(const std::function<void()>& change) {
   updating_ = was;
 }
 
+// A text longer than the box shows is shown cut; the user's edits then
+// report the text as the box holds it.
 void EntryMirror::SetText(const std::string& text) {
   Quietly([&] {
-    gtk_entry_set_text(entry_, ToGtk(text).c_str());
+    gtk_entry_set_text(entry_, ShownText(text, kShownInEntry).c_str());
     gtk_editable_set_position(GTK_EDITABLE(entry_), -1);
   });
 }
 
 void EntryMirror::SetSelection(int start, int length) {
-  Quietly([&] { gtk_editable_select_region(GTK_EDITABLE(entry_), start, start + length); });
+  const int shown = static_cast<int>(kShownInEntry);
+  const int from = std::min(start, shown);
+  Quietly([&] { gtk_editable_select_region(GTK_EDITABLE(entry_), from, std::min(start + length, shown)); });
 }
 
 void EntryMirror::OnChanged(GtkEditable*, gpointer self) {

@@ -1,7 +1,7 @@
 #pragma once
 // Keeps a GtkEntry and the class library's text in step: the user's edits go
 // up as TextChanged, the class library's text and selection come down
-// without being reported back.
+// without being reported back, a huge text cut to what a box can show.
 #include <gtk/gtk.h>
 
 #include <functional>

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "rtl/CodePage.h"
+#include "platform/gtk/ShownText.h"
 
 namespace platform::gtk {
 
@@ -80,8 +80,7 @@ void GetValue(GtkTreeModel* model, GtkTreeIter* iter, gint column, GValue* value
   }
   g_value_init(value, G_TYPE_STRING);
   if (index < 0) return;
-  const std::string_view text = self->items->Text(index);
-  g_value_set_string(value, AnsiToUtf8(text.substr(0, ListItemsModel::kShownLength)).c_str());
+  g_value_set_string(value, ShownText(self->items->Text(index), kShownInRow).c_str());
 }
 
 gboolean IterNext(GtkTreeModel* model, GtkTreeIter* iter) { return SetIter(Of(model), iter, RowOf(iter) + 1); }

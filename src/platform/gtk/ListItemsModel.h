@@ -1,9 +1,9 @@
 #pragma once
 // A GtkTreeModel over the rows of a list control's entries that are on
 // screen, read where the class library keeps them. A row's text becomes
-// UTF-8 only when GTK asks for it, and only its first few thousand
-// characters: no screen shows more of one row. GTK thus never holds anything
-// per entry, however long the list. Columns: the tick, the text.
+// UTF-8 only when GTK asks for it, and only as much as a row can show. GTK
+// thus holds nothing per entry, however long the list or an entry. Columns:
+// the tick, the text.
 #include <gtk/gtk.h>
 
 #include "platform/ListItems.h"
@@ -13,7 +13,6 @@ namespace platform::gtk {
 class ListItemsModel {
  public:
   enum Column { kChecked, kText, kColumns };
-  static constexpr int kShownLength = 4096;
 
   ListItemsModel();
   ~ListItemsModel();

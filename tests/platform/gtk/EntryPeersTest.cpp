@@ -1,5 +1,6 @@
 #include "GtkTestSupport.h"
 #include "platform/gtk/EditPeer.h"
+#include "platform/gtk/ShownText.h"
 
 using platform::PeerEventKind;
 using namespace platform::gtk;
@@ -25,6 +26,21 @@ TEST_F(EntryPeersTest, TextFromTheClassLibraryIsShownButNotReportedBack) {
   edit.SetSelection(1, 2);
   gtktest::Settle();
   EXPECT_STREQ(gtk_entry_get_text(EntryOf(edit)), "příliš");
+  EXPECT_TRUE(listener_.Of(PeerEventKind::TextChanged).empty());
+}
+
+TEST_F(EntryPeersTest, AHugeTextIsShownCutToWhatABoxHolds) {
+  EditPeer& edit = Make<EditPeer>();
+  const std::string huge = "http://x.test/" + std::string(3 * kShownInEntry, 'x');
+  edit.SetText(huge);
+  edit.SetSelection(14, static_cast<int>(huge.size()) - 14);
+  gtktest::Settle();
+  EXPECT_EQ(gtk_entry_get_text_length(EntryOf(edit)), kShownInEntry);
+  int start = 0;
+  int end = 0;
+  ASSERT_TRUE(gtk_editable_get_selection_bounds(GTK_EDITABLE(EntryOf(edit)), &start, &end));
+  EXPECT_EQ(start, 14);
+  EXPECT_EQ(end, static_cast<int>(kShownInEntry));
   EXPECT_TRUE(listener_.Of(PeerEventKind::TextChanged).empty());
 }
 

@@ -5,6 +5,7 @@
 #include "platform/gtk/CheckListBoxPeer.h"
 #include "platform/gtk/ComboBoxPeer.h"
 #include "platform/gtk/ListItemsModel.h"
+#include "platform/gtk/ShownText.h"
 
 using platform::PeerEventKind;
 using namespace platform::gtk;
@@ -89,7 +90,7 @@ int Highlighted(GtkTreeView* view) {
 TEST(ListItemsModelTest, RowsReadTheirEntriesInPlaceAsUtf8CutToTheShownLength) {
   Entries entries(0);
   entries.Add(0, "p\xF8\xEDli\x9A");  // "příliš" in Windows-1250
-  entries.Add(1, std::string(3 * ListItemsModel::kShownLength, '\x9A'));
+  entries.Add(1, std::string(3 * kShownInRow, '\x9A'));
   entries.Add(2, "last");
   entries.ticks[2] = true;
   ListItemsModel model;
@@ -98,7 +99,7 @@ TEST(ListItemsModelTest, RowsReadTheirEntriesInPlaceAsUtf8CutToTheShownLength) {
   const std::vector<Row> rows = RowsOf(model.Model());
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0], (Row{"příliš", false}));
-  EXPECT_EQ(g_utf8_strlen(rows[1].text.c_str(), -1), ListItemsModel::kShownLength);
+  EXPECT_EQ(g_utf8_strlen(rows[1].text.c_str(), -1), static_cast<long>(kShownInRow));
   EXPECT_EQ(rows[2], (Row{"last", true}));
 
   entries.Remove(2);  // gone before the model hears of it: the row reads empty
