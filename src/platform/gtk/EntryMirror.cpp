@@ -11,6 +11,8 @@ EntryMirror::EntryMirror(GtkEntry* entry, std::function<bool(const PeerEvent&)> 
     : entry_(entry), report_(std::move(report)) {
   g_object_ref(entry_);
   g_signal_connect(entry_, "changed", G_CALLBACK(OnChanged), this);
+  g_signal_connect(entry_, "notify::cursor-position", G_CALLBACK(OnNotifySelection), this);
+  g_signal_connect(entry_, "notify::selection-bound", G_CALLBACK(OnNotifySelection), this);
 }
 
 EntryMirror::~EntryMirror() {
@@ -43,12 +45,19 @@ void EntryMirror::SetSelection(int start, int length) {
   Quietly([&] { gtk_editable_select_region(GTK_EDITABLE(entry_), from, std::min(start + length, shown)); });
 }
 
-void EntryMirror::OnChanged(GtkEditable*, gpointer self) {
-  auto* mirror = static_cast<EntryMirror*>(self);
-  if (mirror->updating_ || mirror->pending_) return;
-  // GTK places the caret only after the text changed; report once it settled,
-  // which is before the next input event is handled.
-  mirror->pending_ = g_idle_add_full(G_PRIORITY_HIGH, OnEditSettled, mirror, nullptr);
+void EntryMirror::OnChanged(GtkEditable*, gpointer self) { static_cast<EntryMirror*>(self)->ReportWhenSettled(); }
+
+// The caret and the highlight matter too: auto-completion searches for the
+// text before the highlight.
+void EntryMirror::OnNotifySelection(GObject*, GParamSpec*, gpointer self) {
+  static_cast<EntryMirror*>(self)->ReportWhenSettled();
+}
+
+// GTK places the caret only after the text changed; report once it settled,
+// which is before the next input event is handled.
+void EntryMirror::ReportWhenSettled() {
+  if (updating_ || pending_) return;
+  pending_ = g_idle_add_full(G_PRIORITY_HIGH, OnEditSettled, this, nullptr);
 }
 
 gboolean EntryMirror::OnEditSettled(gpointer self) {

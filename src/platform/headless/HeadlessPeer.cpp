@@ -129,10 +129,10 @@ void HeadlessPeer::DefaultKey(Word key, char ch) {
       if (end > start) return EditText(rest.erase(start, end - start), start);
       if (start < length) EditText(rest.erase(start, 1), start);
       return;
-    case VK_LEFT: return SetSelection(std::max(0, start - 1), 0);
-    case VK_RIGHT: return SetSelection(std::min(length, end + (end == start ? 1 : 0)), 0);
-    case VK_HOME: return SetSelection(0, 0);
-    case VK_END: return SetSelection(length, 0);
+    case VK_LEFT: return EditText(rest, std::max(0, start - 1));
+    case VK_RIGHT: return EditText(rest, std::min(length, end + (end == start ? 1 : 0)));
+    case VK_HOME: return EditText(rest, 0);
+    case VK_END: return EditText(rest, length);
     default:
       if (static_cast<unsigned char>(ch) >= ' ') EditText(rest.replace(start, end - start, 1, ch), start + 1);
   }

@@ -56,6 +56,19 @@ TEST_F(EntryPeersTest, TypingReportsTheTextAndTheCaretAfterIt) {
   EXPECT_EQ(changed[0].selLength, 0);
 }
 
+TEST_F(EntryPeersTest, MovingTheCaretReportsWhereItStands) {
+  EditPeer& edit = Make<EditPeer>();
+  edit.SetText("abcd");
+  edit.SetSelection(2, 2);
+  g_signal_emit_by_name(EntryOf(edit), "move-cursor", GTK_MOVEMENT_BUFFER_ENDS, 1, FALSE);
+  ASSERT_TRUE(gtktest::RunUntil([&] { return !listener_.Of(PeerEventKind::TextChanged).empty(); }));
+  const auto moved = listener_.Of(PeerEventKind::TextChanged);
+  ASSERT_EQ(moved.size(), 1u);
+  EXPECT_EQ(moved[0].text, "abcd");
+  EXPECT_EQ(moved[0].selStart, 4);
+  EXPECT_EQ(moved[0].selLength, 0);
+}
+
 TEST_F(EntryPeersTest, AKeyTheClassLibraryUsesNeverReachesTheFocusedEntry) {
   EditPeer& edit = Make<EditPeer>();
   edit.SetFocus();
