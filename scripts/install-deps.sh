@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the browser need.
+# Installs every Debian package the build, the tests, the benchmarks and the
+# browser need.
 # Safe to run again: only missing packages are installed.
 set -euo pipefail
 
@@ -9,6 +10,7 @@ packages=(
   libgtk-3-dev libwebkit2gtk-4.1-dev
   xvfb xauth xdotool x11-utils imagemagick python3 dbus-x11
   librsvg2-common adwaita-icon-theme at-spi2-core python3-pyatspi
+  openbox linux-perf
 )
 
 missing=()

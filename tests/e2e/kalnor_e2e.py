@@ -55,6 +55,7 @@ class PageServer:
         self.requests = {}
         self.hangups = {}
         self.pages = dict(self.PAGES)
+        self.onloads = {}
         self._held = {}
         self._lock = threading.Lock()
         self.hold("/slow.html", "Pomalá stránka", seconds=SLOW_PAGE_SECONDS)
@@ -71,8 +72,10 @@ class PageServer:
                 if title is None:
                     self.send_error(404)
                     return
+                onload = server.onloads.get(self.path)
+                body_tag = f'<body onload="{onload}">' if onload else "<body>"
                 body = (f"<html><head><meta charset='utf-8'><title>{title}</title></head>"
-                        f"<body><h1>{title}</h1></body></html>").encode("utf-8")
+                        f"{body_tag}<h1>{title}</h1></body></html>").encode("utf-8")
                 self.send_response(200)
                 self.send_header("Content-Type", "text/html; charset=utf-8")
                 self.send_header("Content-Length", str(len(body)))
@@ -87,8 +90,11 @@ class PageServer:
         self._http.daemon_threads = True
         threading.Thread(target=self._http.serve_forever, daemon=True).start()
 
-    def page(self, path, title):
+    def page(self, path, title, onload=None):
+        """A page with the title; onload is script run once it has loaded."""
         self.pages[path] = title
+        if onload:
+            self.onloads[path] = onload
 
     def hold(self, path, title, seconds=None):
         """From now on requests for the page wait for release(), or `seconds`."""
@@ -316,10 +322,14 @@ class Kalnor:
         windows = accessible.find_all(self.process.pid, "window")
         return [table for window in windows for table in accessible.find_all(self.process.pid, "table", within=window)]
 
+    def drop_down_table(self):
+        """The open drop-down list's table of rows."""
+        wait_until(self.drop_down_shown, 10, "the drop-down list")
+        return next(table for table in self._drop_down_tables() if accessible.is_showing(table))
+
     def drop_down_rows(self):
         """The entries shown in the open drop-down list, top to bottom."""
-        wait_until(self.drop_down_shown, 10, "the drop-down list")
-        table = next(table for table in self._drop_down_tables() if accessible.is_showing(table)).queryTable()
+        table = self.drop_down_table().queryTable()
         return [table.getAccessibleAt(row, 0).name for row in range(table.nRows)]
 
     def enter_address(self, text):
