@@ -15,7 +15,6 @@ class TCheckListBox : public TWinControl {
   void SetItemIndex(int index) { items_.SetItemIndex(index); }
   bool Sorted() const { return items_.Sorted(); }
   void SetSorted(bool sorted) { items_.SetSorted(sorted); }
-  int ItemHeight() const { return itemHeight_; }
   TColor Color() const { return color_; }
   void SetColor(TColor color);
 

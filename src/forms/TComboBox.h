@@ -14,7 +14,6 @@ class TComboBox : public TCustomEdit {
   bool DroppedDown() const { return droppedDown_; }
   void SetDroppedDown(bool dropped);
   int DropDownCount() const { return dropDownCount_; }
-  int ItemHeight() const { return itemHeight_; }
 
   // With the list open, Enter and Esc belong to the box.
   bool WantsDialogKey(Word /*key*/) const override { return droppedDown_; }

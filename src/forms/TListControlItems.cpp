@@ -23,8 +23,10 @@ int TListControlItems::Add(const AnsiString& s) {
 void TListControlItems::Delete(int index) {
   list_.Delete(index);
   if (platform::IControlPeer* peer = MirroringPeer()) peer->ItemDeleted(index);
-  if (itemIndex_ > index) MoveItemIndex(itemIndex_ - 1);
-  else if (itemIndex_ == index) MoveItemIndex(-1);
+  if (itemIndex_ == index)
+    MoveItemIndex(-1);
+  else if (itemIndex_ > index)
+    MoveItemIndex(itemIndex_ - 1);
 }
 
 void TListControlItems::Clear() {

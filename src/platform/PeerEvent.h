@@ -42,6 +42,13 @@ struct PeerEvent {
   ICanvas* canvas = nullptr;  // Paint: the surface of the client area
 };
 
+// The user chose the list entry.
+inline PeerEvent ItemSelectedEvent(int index) {
+  PeerEvent selected{PeerEventKind::ItemSelected};
+  selected.index = index;
+  return selected;
+}
+
 // Implemented by the class-library control that owns a peer.
 class IPeerListener {
  public:

@@ -6,7 +6,7 @@ namespace platform::gtk {
 
 CheckListBoxPeer::CheckListBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
     : GtkPeer(system, parent, listener),
-      list_(true, {[this](int index) { ReportHighlighted(index); }, [this](int index) { ReportToggled(index); }}),
+      list_(true, {[this](int index) { Report(ItemSelectedEvent(index)); }, [this](int index) { ReportToggled(index); }}),
       css_(gtk_css_provider_new()) {
   gtk_style_context_add_provider(gtk_widget_get_style_context(GTK_WIDGET(list_.View())), GTK_STYLE_PROVIDER(css_),
                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
@@ -29,12 +29,6 @@ void CheckListBoxPeer::SetColor(Color color) {
   std::snprintf(css, sizeof css, "treeview.view:not(:selected) { background-color: #%02x%02x%02x; }",
                 color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
   gtk_css_provider_load_from_data(css_, css, -1, nullptr);
-}
-
-void CheckListBoxPeer::ReportHighlighted(int index) {
-  PeerEvent selected{PeerEventKind::ItemSelected};
-  selected.index = index;
-  Report(selected);
 }
 
 // The tick itself changes when the class library says so.

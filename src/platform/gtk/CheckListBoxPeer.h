@@ -19,7 +19,6 @@ class CheckListBoxPeer : public GtkPeer {
   void SetColor(Color color) override;
 
  private:
-  void ReportHighlighted(int index);
   void ReportToggled(int index);
 
   ListItemsView list_;

@@ -6,7 +6,7 @@ ComboBoxPeer::ComboBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListen
     : GtkPeer(system, parent, listener),
       entry_(gtk_entry_new()),
       arrow_(gtk_toggle_button_new()),
-      dropDown_({[this](int index) { ReportChosen(index); }, [this] { ReportDropDown(false); }}) {
+      dropDown_({[this](int index) { Report(ItemSelectedEvent(index)); }, [this] { ReportDropDown(false); }}) {
   GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 0);
   gtk_style_context_add_class(gtk_widget_get_style_context(box), GTK_STYLE_CLASS_LINKED);
   gtk_entry_set_width_chars(GTK_ENTRY(entry_), 1);
@@ -50,12 +50,6 @@ void ComboBoxPeer::ReportDropDown(bool dropped) {
   PeerEvent dropDown{PeerEventKind::DropDown};
   dropDown.checked = dropped;
   Report(dropDown);
-}
-
-void ComboBoxPeer::ReportChosen(int index) {
-  PeerEvent selected{PeerEventKind::ItemSelected};
-  selected.index = index;
-  Report(selected);
 }
 
 // The list opens as the button goes down, so that the same press can be

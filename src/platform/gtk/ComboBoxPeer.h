@@ -29,7 +29,6 @@ class ComboBoxPeer : public GtkPeer {
   void Open();
   void Show(bool dropped);
   void ReportDropDown(bool dropped);
-  void ReportChosen(int index);
 
   static gboolean OnArrowButtonPressEvent(GtkWidget* widget, GdkEventButton* event, gpointer self);
   static gboolean OnEntryKeyPressEvent(GtkWidget* widget, GdkEventKey* event, gpointer self);

@@ -87,10 +87,8 @@ void HeadlessDriver::Tick(IControlPeer* list, int index, bool checked) {
 }
 
 void HeadlessDriver::Select(IControlPeer* list, int index) {
-  PeerEvent e{PeerEventKind::ItemSelected};
-  e.index = index;
   Peer(list).itemIndex = index;
-  Send(list, e);
+  Send(list, ItemSelectedEvent(index));
 }
 
 void HeadlessDriver::SetDropDown(IControlPeer* combo, bool open) {
