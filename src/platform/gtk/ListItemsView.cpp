@@ -139,8 +139,12 @@ void ListItemsView::Deleted(int /*index*/) { Place(); }
 
 void ListItemsView::SetHighlight(int index) {
   highlight_ = index;
+  const int top = top_;
   if (index >= 0) ScrollIntoView(index);
-  Place();
+  if (top_ != top) return Place();
+  placing_ = true;
+  ShowHighlight();
+  placing_ = false;
 }
 
 // GTK puts its cursor on the first row of a view that takes the focus
@@ -203,7 +207,8 @@ void ListItemsView::MoveHighlight(int index) {
 }
 
 // The keys a list box moves its highlight with; the highlight may lie
-// outside the rows shown, so GTK's own cursor keys cannot serve.
+// outside the rows shown, so GTK's own cursor keys cannot serve. Space and
+// Enter are the class library's: GTK would tick the row its cursor is on.
 gboolean ListItemsView::OnKeyPressEvent(GtkWidget*, GdkEventKey* event, gpointer self) {
   auto* list = static_cast<ListItemsView*>(self);
   if (event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) return FALSE;
@@ -218,6 +223,7 @@ gboolean ListItemsView::OnKeyPressEvent(GtkWidget*, GdkEventKey* event, gpointer
     case GDK_KEY_Page_Down: case GDK_KEY_KP_Page_Down: to = from + page; break;
     case GDK_KEY_Home: case GDK_KEY_KP_Home: to = 0; break;
     case GDK_KEY_End: case GDK_KEY_KP_End: to = count - 1; break;
+    case GDK_KEY_space: case GDK_KEY_Return: case GDK_KEY_KP_Enter: return TRUE;
     default: return FALSE;
   }
   if (count > 0) list->MoveHighlight(std::clamp(to, 0, count - 1));
@@ -248,7 +254,10 @@ void ListItemsView::OnCursorChanged(GtkTreeView* view, gpointer self) {
   if (!path) return;
   const int index = list->top_ + gtk_tree_path_get_indices(path)[0];
   gtk_tree_path_free(path);
-  if (index != list->highlight_ && index < list->Count()) list->MoveHighlight(index);
+  if (index == list->highlight_ || index >= list->Count()) return;
+  // GTK shows it already, and is still handling the click that moved it.
+  list->highlight_ = index;
+  if (list->reports_.highlighted) list->reports_.highlighted(index);
 }
 
 void ListItemsView::OnToggled(GtkCellRendererToggle*, gchar* path, gpointer self) {
