@@ -6,7 +6,7 @@ ComboBoxPeer::ComboBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListen
     : GtkPeer(system, parent, listener),
       entry_(gtk_entry_new()),
       arrow_(gtk_toggle_button_new()),
-      dropDown_({[this](int index) { Report(ItemSelectedEvent(index)); }, [this] { ReportDropDown(false); }}) {
+      dropDown_({[this](int index) { Report(ItemSelectedEvent(index)); }, [this] { ClosedByUser(); }}) {
   GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 0);
   gtk_style_context_add_class(gtk_widget_get_style_context(box), GTK_STYLE_CLASS_LINKED);
   gtk_entry_set_width_chars(GTK_ENTRY(entry_), 1);
@@ -30,9 +30,9 @@ ComboBoxPeer::~ComboBoxPeer() {
   g_signal_handlers_disconnect_by_data(entry_, this);
 }
 
-void ComboBoxPeer::SetDroppedDown(bool dropped) { Show(dropped); }
+void ComboBoxPeer::SetDroppedDown(bool dropped) { ShowList(dropped); }
 
-void ComboBoxPeer::Show(bool dropped) {
+void ComboBoxPeer::ShowList(bool dropped) {
   if (dropped)
     dropDown_.Open(Widget());
   else
@@ -40,13 +40,17 @@ void ComboBoxPeer::Show(bool dropped) {
   gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(arrow_), dropDown_.IsOpen());
 }
 
-void ComboBoxPeer::Open() {
-  Show(true);
+void ComboBoxPeer::OpenByUser() {
+  ShowList(true);
   ReportDropDown(true);
 }
 
+void ComboBoxPeer::ClosedByUser() {
+  gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(arrow_), FALSE);
+  ReportDropDown(false);
+}
+
 void ComboBoxPeer::ReportDropDown(bool dropped) {
-  gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(arrow_), dropped);
   PeerEvent dropDown{PeerEventKind::DropDown};
   dropDown.checked = dropped;
   Report(dropDown);
@@ -58,7 +62,7 @@ gboolean ComboBoxPeer::OnArrowButtonPressEvent(GtkWidget*, GdkEventButton* event
   if (event->button != 1 || event->type != GDK_BUTTON_PRESS) return FALSE;
   auto* combo = static_cast<ComboBoxPeer*>(self);
   gtk_widget_grab_focus(combo->entry_);
-  combo->Open();
+  combo->OpenByUser();
   return TRUE;
 }
 
@@ -67,7 +71,7 @@ gboolean ComboBoxPeer::OnEntryKeyPressEvent(GtkWidget*, GdkEventKey* event, gpoi
   const bool altDown =
       (event->state & GDK_MOD1_MASK) && (event->keyval == GDK_KEY_Down || event->keyval == GDK_KEY_KP_Down);
   if (!altDown && event->keyval != GDK_KEY_F4) return FALSE;
-  static_cast<ComboBoxPeer*>(self)->Open();
+  static_cast<ComboBoxPeer*>(self)->OpenByUser();
   return TRUE;
 }
 

@@ -26,8 +26,9 @@ class ComboBoxPeer : public GtkPeer {
   void SetItemHeight(int pixels) override { dropDown_.List().SetRowHeight(pixels); }
 
  private:
-  void Open();
-  void Show(bool dropped);
+  void ShowList(bool dropped);
+  void OpenByUser();
+  void ClosedByUser();
   void ReportDropDown(bool dropped);
 
   static gboolean OnArrowButtonPressEvent(GtkWidget* widget, GdkEventButton* event, gpointer self);
