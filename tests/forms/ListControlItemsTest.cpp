@@ -89,24 +89,4 @@ TEST_F(ListControlItems, TheSelectionStaysWithItsEntryWhileOthersComeAndGo) {
   }
 }
 
-TEST_F(ListControlItems, SpaceTicksTheHighlightedEntryAfterTheEntriesAboveItAreDeleted) {
-  window->Panel->SetVisible(true);
-  for (const char* s : {"a", "b", "c", "d", "e"}) Items().Add(s);
-  ui.Focus(List().Peer());
-  ui.Select(List().Peer(), 3);
-  Items().Delete(1);
-  Items().Delete(0);
-  ASSERT_EQ(Entries(), (Strings{"c", "d", "e"}));
-  EXPECT_EQ(Shown().itemIndex, 1);
-  ui.PressKey(VK_SPACE);
-  EXPECT_EQ(Ticks(), (std::vector<bool>{false, true, false}));
-  EXPECT_EQ(Shown().checked, Ticks());
-}
-
-TEST_F(ListControlItems, TheListRowsAreTheClassicItemHeight) {
-  EXPECT_EQ(Shown().itemHeight, 13);
-  EXPECT_EQ(PeerOf(window->Box).itemHeight, 13);
-  EXPECT_EQ(PeerOf(window->Box).dropDownCount, 8);
-}
-
 }  // namespace
