@@ -53,7 +53,15 @@ bool SetIter(const KalnorListModel* self, GtkTreeIter* iter, int row) {
   return true;
 }
 
-int RowOf(const GtkTreeIter* iter) { return GPOINTER_TO_INT(iter->user_data); }
+// The row of one of this model's iterators; -1 for one from before a change.
+int RowOf(const KalnorListModel* self, const GtkTreeIter* iter) {
+  return iter->stamp == self->stamp ? GPOINTER_TO_INT(iter->user_data) : -1;
+}
+
+gboolean Step(GtkTreeModel* model, GtkTreeIter* iter, int rows) {
+  const int row = RowOf(Of(model), iter);
+  return SetIter(Of(model), iter, row < 0 ? -1 : row + rows);
+}
 
 GtkTreeModelFlags GetFlags(GtkTreeModel*) { return GTK_TREE_MODEL_LIST_ONLY; }
 
@@ -68,11 +76,14 @@ gboolean GetIter(GtkTreeModel* model, GtkTreeIter* iter, GtkTreePath* path) {
   return SetIter(Of(model), iter, gtk_tree_path_get_indices(path)[0]);
 }
 
-GtkTreePath* GetPath(GtkTreeModel*, GtkTreeIter* iter) { return gtk_tree_path_new_from_indices(RowOf(iter), -1); }
+GtkTreePath* GetPath(GtkTreeModel* model, GtkTreeIter* iter) {
+  const int row = RowOf(Of(model), iter);
+  return row < 0 ? nullptr : gtk_tree_path_new_from_indices(row, -1);
+}
 
 void GetValue(GtkTreeModel* model, GtkTreeIter* iter, gint column, GValue* value) {
   const KalnorListModel* self = Of(model);
-  const int index = EntryOf(self, RowOf(iter));
+  const int index = EntryOf(self, RowOf(self, iter));
   if (column == ListItemsModel::kChecked) {
     g_value_init(value, G_TYPE_BOOLEAN);
     g_value_set_boolean(value, index >= 0 && self->items->Checked(index));
@@ -83,9 +94,9 @@ void GetValue(GtkTreeModel* model, GtkTreeIter* iter, gint column, GValue* value
   g_value_set_string(value, ShownText(self->items->Text(index), kShownInRow).c_str());
 }
 
-gboolean IterNext(GtkTreeModel* model, GtkTreeIter* iter) { return SetIter(Of(model), iter, RowOf(iter) + 1); }
+gboolean IterNext(GtkTreeModel* model, GtkTreeIter* iter) { return Step(model, iter, 1); }
 
-gboolean IterPrevious(GtkTreeModel* model, GtkTreeIter* iter) { return SetIter(Of(model), iter, RowOf(iter) - 1); }
+gboolean IterPrevious(GtkTreeModel* model, GtkTreeIter* iter) { return Step(model, iter, -1); }
 
 gboolean IterNthChild(GtkTreeModel* model, GtkTreeIter* iter, GtkTreeIter* parent, gint n) {
   if (parent) return FALSE;

@@ -104,6 +104,11 @@ TEST(ListItemsModelTest, RowsReadTheirEntriesInPlaceAsUtf8CutToTheShownLength) {
 
   entries.Remove(2);  // gone before the model hears of it: the row reads empty
   EXPECT_EQ(RowsOf(model.Model())[2], (Row{"", false}));
+
+  GtkTreeIter stale;
+  gtk_tree_model_get_iter_first(model.Model(), &stale);
+  model.Show(1, 1);
+  EXPECT_FALSE(gtk_tree_model_iter_next(model.Model(), &stale)) << "an iterator from before a change leads nowhere";
 }
 
 TEST(ListItemsModelTest, MovingTheWindowReportsEachRowOnce) {
