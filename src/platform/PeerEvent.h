@@ -49,6 +49,13 @@ inline PeerEvent ItemSelectedEvent(int index) {
   return selected;
 }
 
+// The user opened (true) or closed (false) a drop-down list.
+inline PeerEvent DropDownEvent(bool open) {
+  PeerEvent dropDown{PeerEventKind::DropDown};
+  dropDown.checked = open;
+  return dropDown;
+}
+
 // Implemented by the class-library control that owns a peer.
 class IPeerListener {
  public:

@@ -42,18 +42,12 @@ void ComboBoxPeer::ShowList(bool dropped) {
 
 void ComboBoxPeer::OpenByUser() {
   ShowList(true);
-  ReportDropDown(true);
+  Report(DropDownEvent(true));
 }
 
 void ComboBoxPeer::ClosedByUser() {
   gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(arrow_), FALSE);
-  ReportDropDown(false);
-}
-
-void ComboBoxPeer::ReportDropDown(bool dropped) {
-  PeerEvent dropDown{PeerEventKind::DropDown};
-  dropDown.checked = dropped;
-  Report(dropDown);
+  Report(DropDownEvent(false));
 }
 
 // The list opens as the button goes down, so that the same press can be

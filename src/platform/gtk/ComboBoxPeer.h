@@ -29,7 +29,6 @@ class ComboBoxPeer : public GtkPeer {
   void ShowList(bool dropped);
   void OpenByUser();
   void ClosedByUser();
-  void ReportDropDown(bool dropped);
 
   static gboolean OnArrowButtonPressEvent(GtkWidget* widget, GdkEventButton* event, gpointer self);
   static gboolean OnEntryKeyPressEvent(GtkWidget* widget, GdkEventKey* event, gpointer self);

@@ -92,10 +92,8 @@ void HeadlessDriver::Select(IControlPeer* list, int index) {
 }
 
 void HeadlessDriver::SetDropDown(IControlPeer* combo, bool open) {
-  PeerEvent e{PeerEventKind::DropDown};
-  e.checked = open;
   Peer(combo).droppedDown = open;
-  Send(combo, e);
+  Send(combo, DropDownEvent(open));
 }
 
 void HeadlessDriver::ChooseMenu(IControlPeer* window, std::initializer_list<std::string> captions) {
