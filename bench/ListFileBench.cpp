@@ -3,6 +3,7 @@
 //
 //   list_file_bench                 the timings and the peak-memory figures
 //   list_file_bench --peak FILE     (internal) one load in a fresh process
+//   list_file_bench --load FILE     the milliseconds one load of the file takes
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -10,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -105,6 +107,15 @@ int ReportPeak(const std::string& mode, const std::string& file) {
   return 0;
 }
 
+int ReportLoadTime(const std::string& file) {
+  const auto start = std::chrono::steady_clock::now();
+  TStringList list;
+  list.LoadFromFile(file);
+  const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+  std::printf("%.1f %d\n", took.count(), list.Count());
+  return 0;
+}
+
 void MeasurePeak(benchmark::State& state, const char* mode) {
   long growthKb = 0;
   for (auto _ : state) {
@@ -160,6 +171,7 @@ BENCHMARK_CAPTURE(MeasurePeak, LoadBaseline, "--peak-baseline")->Iterations(1)->
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]).starts_with("--peak")) return ReportPeak(argv[1], argv[2]);
+  if (argc == 3 && std::string(argv[1]) == "--load") return ReportLoadTime(argv[2]);
   benchmark::Initialize(&argc, argv);
   gSelf = std::filesystem::read_symlink("/proc/self/exe");
   std::string pattern = (std::filesystem::temp_directory_path() / "list-bench.XXXXXX").string();

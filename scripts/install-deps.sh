@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the browser need.
+# Installs every Debian package the build, the tests, the benchmarks and the
+# browser need.
 # Safe to run again: only missing packages are installed.
 set -euo pipefail
 
@@ -11,6 +12,7 @@ packages=(
   librsvg2-common adwaita-icon-theme at-spi2-core python3-pyatspi
   poppler-utils
   clang desktop-file-utils appstream
+  linux-perf
 )
 
 missing=()

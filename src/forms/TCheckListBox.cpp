@@ -1,30 +1,25 @@
 #include "forms/TCheckListBox.h"
 
-TCheckListBox::TCheckListBox(TComponent* owner) : TWinControl(owner), items_(*this) { SetTabStop(true); }
-
-void TCheckListBox::SetItemIndex(int index) {
-  if (index == itemIndex_) return;
-  itemIndex_ = index;
-  if (Peer()) Peer()->SetItemIndex(index);
+// A list is white unless its window's design says otherwise.
+TCheckListBox::TCheckListBox(TComponent* owner) : TWinControl(owner), items_(*this) {
+  SetTabStop(true);
+  SetColor(clWhite);
 }
 
-void TCheckListBox::SetColor(TColor color) {
-  if (color == color_) return;
-  color_ = color;
-  if (Peer()) Peer()->SetColor(color);
-}
+// The peer reads the entries: it goes before they do.
+TCheckListBox::~TCheckListBox() { ResetPeer(); }
 
 void TCheckListBox::ApplyToPeer() {
   TWinControl::ApplyToPeer();
-  Peer()->SetColor(color_);
+  Peer()->SetItemHeight(itemHeight_);
   items_.PushAll();
-  Peer()->SetItemIndex(itemIndex_);
 }
 
 bool TCheckListBox::KeyDown(Word& key, TShiftState shift) {
   if (TWinControl::KeyDown(key, shift)) return true;
-  if (key != VK_SPACE || !shift.Empty() || itemIndex_ < 0 || itemIndex_ >= items_.Count()) return false;
-  SetChecked(itemIndex_, !Checked(itemIndex_));
+  const int index = ItemIndex();
+  if (key != VK_SPACE || !shift.Empty() || index < 0 || index >= items_.Count()) return false;
+  SetChecked(index, !Checked(index));
   return true;
 }
 
@@ -35,7 +30,7 @@ bool TCheckListBox::HandlePeerEvent(const platform::PeerEvent& event) {
       if (inRange) SetChecked(event.index, event.checked);
       return true;
     case platform::PeerEventKind::ItemSelected:
-      if (inRange) itemIndex_ = event.index;
+      if (inRange) items_.NoteItemIndex(event.index);
       return true;
     default:
       return TWinControl::HandlePeerEvent(event);

@@ -6,16 +6,15 @@
 class TCheckListBox : public TWinControl {
  public:
   explicit TCheckListBox(TComponent* owner);
+  ~TCheckListBox() override;
 
   TListControlItems* Items() { return &items_; }
   bool Checked(int index) const { return items_.Checked(index); }
   void SetChecked(int index, bool checked) { items_.SetChecked(index, checked); }
-  int ItemIndex() const { return itemIndex_; }
-  void SetItemIndex(int index);
+  int ItemIndex() const { return items_.ItemIndex(); }
+  void SetItemIndex(int index) { items_.SetItemIndex(index); }
   bool Sorted() const { return items_.Sorted(); }
   void SetSorted(bool sorted) { items_.SetSorted(sorted); }
-  TColor Color() const { return color_; }
-  void SetColor(TColor color);
 
   bool KeyDown(Word& key, TShiftState shift) override;
 
@@ -26,6 +25,5 @@ class TCheckListBox : public TWinControl {
 
  private:
   TListControlItems items_;
-  int itemIndex_ = -1;
-  TColor color_ = clWhite;
+  static constexpr int itemHeight_ = 13;
 };

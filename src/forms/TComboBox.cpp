@@ -1,19 +1,14 @@
 #include "forms/TComboBox.h"
 
-#include "rtl/CodePage.h"
-
 TComboBox::TComboBox(TComponent* owner) : TCustomEdit(owner), items_(*this) {}
+
+// The peer reads the entries: it goes before they do.
+TComboBox::~TComboBox() { ResetPeer(); }
 
 void TComboBox::TextKeepingItems::Clear() {
   const AnsiString text = box_.Text();
   TListControlItems::Clear();
   box_.SetText(text);
-}
-
-void TComboBox::SetItemIndex(int index) {
-  if (index == itemIndex_) return;
-  itemIndex_ = index;
-  if (Peer()) Peer()->SetItemIndex(index);
 }
 
 void TComboBox::SetDroppedDown(bool dropped) {
@@ -25,6 +20,7 @@ void TComboBox::SetDroppedDown(bool dropped) {
 void TComboBox::ApplyToPeer() {
   TCustomEdit::ApplyToPeer();
   Peer()->SetDropDownCount(dropDownCount_);
+  Peer()->SetItemHeight(itemHeight_);
   items_.PushAll();
 }
 
@@ -42,15 +38,15 @@ bool TComboBox::AutoComplete(char ch) {
   if (ch == '\b' || ch == '\t' || ch == '\x1b' || ch == '\r') return false;
   const AnsiString& text = Text();
   const AnsiString search = (SelLength() > 0 ? text.substr(0, SelStart()) : text) + ch;
-  for (int i = 0; i < items_.Count(); ++i) {
-    const AnsiString entry = items_.Get(i);
-    if (!AnsiStartsText(search, entry)) continue;
-    SetItemIndex(i);
-    SetText(search + entry.substr(search.size()));
-    SetSelection(static_cast<int>(search.size()), static_cast<int>(entry.size() - search.size()));
-    return true;
-  }
-  return false;
+  const int index = items_.IndexOfPrefix(search);
+  if (index < 0) return false;
+  const std::string_view rest = items_.Text(index).substr(search.size());
+  AnsiString completed = search;
+  completed.append(rest);
+  SetItemIndex(index);
+  SetText(std::move(completed));
+  SetSelection(static_cast<int>(search.size()), static_cast<int>(rest.size()));
+  return true;
 }
 
 bool TComboBox::HandlePeerEvent(const platform::PeerEvent& event) {
@@ -60,7 +56,7 @@ bool TComboBox::HandlePeerEvent(const platform::PeerEvent& event) {
       return true;
     case platform::PeerEventKind::ItemSelected:
       if (event.index < 0 || event.index >= items_.Count()) return true;
-      itemIndex_ = event.index;
+      items_.NoteItemIndex(event.index);
       SetText(items_.Get(event.index));
       return true;
     default:

@@ -6,10 +6,11 @@
 class TComboBox : public TCustomEdit {
  public:
   explicit TComboBox(TComponent* owner);
+  ~TComboBox() override;
 
   TStrings* Items() { return &items_; }
-  int ItemIndex() const { return itemIndex_; }
-  void SetItemIndex(int index);
+  int ItemIndex() const { return items_.ItemIndex(); }
+  void SetItemIndex(int index) { items_.SetItemIndex(index); }
   bool DroppedDown() const { return droppedDown_; }
   void SetDroppedDown(bool dropped);
   int DropDownCount() const { return dropDownCount_; }
@@ -38,7 +39,7 @@ class TComboBox : public TCustomEdit {
   bool AutoComplete(char ch);
 
   TextKeepingItems items_;
-  int itemIndex_ = -1;
   bool droppedDown_ = false;
   static constexpr int dropDownCount_ = 8;
+  static constexpr int itemHeight_ = 13;
 };

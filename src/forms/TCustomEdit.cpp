@@ -2,9 +2,9 @@
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
 
-void TCustomEdit::SetText(const AnsiString& text) {
+void TCustomEdit::SetText(AnsiString text) {
   if (text == text_) return;
-  text_ = text;
+  text_ = std::move(text);
   selStart_ = static_cast<int>(text_.size());
   selLength_ = 0;
   if (Peer()) Peer()->SetText(text_);

@@ -7,7 +7,7 @@ class TCustomEdit : public TWinControl {
   explicit TCustomEdit(TComponent* owner);
 
   const AnsiString& Text() const { return text_; }
-  void SetText(const AnsiString& text);
+  void SetText(AnsiString text);
   int SelStart() const { return selStart_; }
   int SelLength() const { return selLength_; }
   void SetSelection(int start, int length);

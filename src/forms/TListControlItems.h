@@ -1,39 +1,59 @@
 #pragma once
 // The entries of a list control (combo box, check-list box): the strings,
-// each with its tick, mirrored into the control's peer.
+// each with its tick, and the selected entry. The control's peer reads them
+// in place and is told of every change, one entry at a time.
 #include <functional>
+#include <string_view>
 
+#include "platform/ControlPeer.h"
+#include "platform/ListItems.h"
 #include "rtl/TStringList.h"
 
 class TWinControl;
 
-class TListControlItems : public TStrings {
+class TListControlItems : public TStrings, public platform::IListItems {
  public:
   explicit TListControlItems(TWinControl& control);
 
   int Count() const override { return list_.Count(); }
   AnsiString Get(int index) const override { return list_.Get(index); }
+  std::string_view Text(int index) const override { return list_.View(index); }
   // Refused by the control: EOutOfResources "Unable to insert a line".
   int Add(const AnsiString& s) override;
   void Delete(int index) override;
   void Clear() override;
 
-  bool Checked(int index) const { return list_.Objects(index) != 0; }
+  bool Checked(int index) const override { return list_.Objects(index) != 0; }
   void SetChecked(int index, bool checked);
   bool Sorted() const { return list_.Sorted(); }
   // Re-orders the entries; each keeps its tick.
   void SetSorted(bool sorted);
   void SetCompare(std::function<int(const AnsiString&, const AnsiString&)> compare);
 
+  // The selected entry, -1 for none. It stays with its entry while others
+  // come and go, and is gone with it.
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);
+  // The user selected the entry in the peer, which shows it already.
+  void NoteItemIndex(int index);
+
+  // The first entry, in list order, that begins with prefix regardless of
+  // case; -1 when none does.
+  int IndexOfPrefix(std::string_view prefix) const;
+
   // Everything to a newly made peer.
   void PushAll() const;
 
  protected:
   void SetUpdateState(bool updating) override;
+  void Reserve(int count) override;
+  std::string_view ViewOf(int index, AnsiString& scratch) const override;
 
  private:
-  bool Mirroring() const;
+  platform::IControlPeer* MirroringPeer() const;
+  void MoveItemIndex(int index);
 
   TStringList list_;
   TWinControl& control_;
+  int itemIndex_ = -1;
 };

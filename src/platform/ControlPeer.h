@@ -9,6 +9,7 @@
 #include "platform/Canvas.h"
 #include "platform/Clip.h"
 #include "platform/Geometry.h"
+#include "platform/ListItems.h"
 #include "platform/MenuModel.h"
 
 namespace platform {
@@ -87,12 +88,14 @@ class IControlPeer {
   virtual void SetDroppedDown(bool) {}
   virtual void SetDropDownCount(int) {}
 
-  // list controls
-  virtual void SetItems(const std::vector<std::string>&) {}
-  virtual void InsertItem(int /*index*/, const std::string&) {}
-  virtual void DeleteItem(int /*index*/) {}
-  virtual void SetItemChecked(int /*index*/, bool) {}
+  // list controls: the peer shows the entries it is handed, told of each
+  // change once the entries have changed
+  virtual void SetItems(const IListItems&) {}  // the whole list is new
+  virtual void ItemInserted(int /*index*/) {}
+  virtual void ItemDeleted(int /*index*/) {}
+  virtual void ItemChecked(int /*index*/) {}   // its tick changed
   virtual void SetItemIndex(int) {}
+  virtual void SetItemHeight(int /*pixels*/) {}  // every row the same
   // false when the native control refuses another entry
   virtual bool CanAddItem(int /*currentCount*/) { return true; }
 

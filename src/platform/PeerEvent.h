@@ -46,6 +46,20 @@ struct PeerEvent {
   ICanvas* canvas = nullptr;  // Paint: the surface of the client area
 };
 
+// The user chose the list entry.
+inline PeerEvent ItemSelectedEvent(int index) {
+  PeerEvent selected{PeerEventKind::ItemSelected};
+  selected.index = index;
+  return selected;
+}
+
+// The user opened (true) or closed (false) a drop-down list.
+inline PeerEvent DropDownEvent(bool open) {
+  PeerEvent dropDown{PeerEventKind::DropDown};
+  dropDown.checked = open;
+  return dropDown;
+}
+
 // Implemented by the class-library control that owns a peer.
 class IPeerListener {
  public:

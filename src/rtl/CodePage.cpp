@@ -152,7 +152,7 @@ AnsiString WideToAnsi(const WideString& text) {
   return ansi;
 }
 
-std::string AnsiToUtf8(const AnsiString& text) {
+std::string AnsiToUtf8(std::string_view text) {
   std::string utf8;
   utf8.reserve(text.size());
   for (const char c : text) AppendUtf8(utf8, ByteToCodePoint(c));
@@ -185,7 +185,7 @@ int AnsiCompareText(const AnsiString& left, const AnsiString& right) {
   return (left.size() > common) - (right.size() > common);
 }
 
-bool AnsiStartsText(const AnsiString& prefix, const AnsiString& text) {
+bool AnsiStartsText(std::string_view prefix, std::string_view text) {
   return prefix.size() <= text.size() &&
          std::equal(prefix.begin(), prefix.end(), text.begin(),
                     [](char a, char b) { return Upper(a) == Upper(b); });

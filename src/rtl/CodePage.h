@@ -9,10 +9,10 @@
 // Characters the code page cannot hold become '?'.
 WideString AnsiToWide(const AnsiString& text);
 AnsiString WideToAnsi(const WideString& text);
-std::string AnsiToUtf8(const AnsiString& text);
+std::string AnsiToUtf8(std::string_view text);
 AnsiString Utf8ToAnsi(std::string_view text);
 
 AnsiString AnsiUpperCase(const AnsiString& text);
 // Negative, zero or positive like strcmp, ignoring case.
 int AnsiCompareText(const AnsiString& left, const AnsiString& right);
-bool AnsiStartsText(const AnsiString& prefix, const AnsiString& text);
+bool AnsiStartsText(std::string_view prefix, std::string_view text);

@@ -8,9 +8,11 @@
 
 int TStringList::Count() const { return static_cast<int>(entries_.size()); }
 
-AnsiString TStringList::Get(int index) const {
+AnsiString TStringList::Get(int index) const { return AnsiString(View(index)); }
+
+std::string_view TStringList::View(int index) const {
   CheckIndex(index, Count() - 1);
-  return AnsiString(entries_[index].text.View());
+  return entries_[index].text.View();
 }
 
 int TStringList::Add(const AnsiString& s) { return AddObject(s, 0); }

@@ -15,6 +15,8 @@ class TStringList : public TStrings {
 
   int Count() const override;
   AnsiString Get(int index) const override;
+  // The entry's text without a copy, valid until the list changes.
+  std::string_view View(int index) const;
   int Add(const AnsiString& s) override;
   int AddObject(const AnsiString& s, std::intptr_t object);
   // Not allowed while sorted.
@@ -31,9 +33,10 @@ class TStringList : public TStrings {
   void SetSorted(bool sorted);
   // An empty function means byte order, the default.
   void SetCompare(CompareFunction compare);
+  // Room for count entries in all.
+  void Reserve(int count) override;
 
  protected:
-  void Reserve(int count) override;
   std::string_view ViewOf(int index, AnsiString& scratch) const override;
 
  private:

@@ -162,6 +162,22 @@ TEST_F(Favorites, EscDeletesTheTickedEntriesWhateverHasTheFocusAndNeverCloses) {
   RunProgram();
 }
 
+TEST_F(Favorites, AfterDeletingEntriesAboveTheHighlightSpaceTicksTheHighlightedEntry) {
+  dir.Write("nte.txt", Lines({kA, kB, kC, kD}));
+  OpenAnd([&] {
+    Focus(form4->Box1);
+    ui.Select(form4->Box1->Peer(), 2);
+    Tick(0);
+    ui.PressKey(VK_ESCAPE);
+    ui.PressKey(VK_SPACE);
+    EXPECT_EQ(Ticks(), (std::vector<bool>{false, true, false}));
+    ui.PressKey(VK_ESCAPE);
+    EXPECT_EQ(Entries(), (Strings{kB, kD}));
+    Press(form4->BitBtn3);
+  });
+  RunProgram();
+}
+
 TEST_F(Favorites, SmazatRemovesTheTickedEntriesAndAnEmptiedListIsWrittenAndLoadedEmpty) {
   dir.Write("nte.txt", Lines({kA, kB, kC, kD}));
   OpenAnd(

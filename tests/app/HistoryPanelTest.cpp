@@ -99,6 +99,24 @@ TEST_F(HistoryPanel, WhileShownTheDeleteButtonTakesPlainEnterEscAndAltMFromTheAd
   RunProgram();
 }
 
+TEST_F(HistoryPanel, AfterDeletingEntriesAboveTheHighlightSpaceTicksTheHighlightedEntry) {
+  Then([&] {
+    Show();
+    ui.Focus(Form1->CheckListBox1->Peer());
+    ui.Select(Form1->CheckListBox1->Peer(), 3);
+    Tick(0);
+    Tick(1);
+    ui.PressKey(VK_ESCAPE);
+    ASSERT_EQ(History(), (std::vector<std::string>{"c", "d", "e"}));
+    ui.PressKey(VK_SPACE);
+    EXPECT_EQ(Peer(Form1->CheckListBox1).checked, (std::vector<bool>{false, true, false}));
+    ui.PressKey(VK_ESCAPE);
+    ui.ChooseMenu(Form1->Peer(), {"Konec"});
+  });
+  RunProgram();
+  EXPECT_EQ(dir.Read("history.kln"), "c\r\ne\r\n");
+}
+
 TEST_F(HistoryPanel, EntriesArriveWhileHiddenAndTicksAreNotKept) {
   Then([&] {
     Web().RaiseDownloadComplete();

@@ -56,6 +56,7 @@ class PageServer:
         self.hangups = {}
         self.pages = dict(self.PAGES)
         self.files = {}
+        self.onloads = {}
         self._held = {}
         self._lock = threading.Lock()
         self.hold("/slow.html", "Pomalá stránka", seconds=SLOW_PAGE_SECONDS)
@@ -75,8 +76,10 @@ class PageServer:
                 if title is None:
                     self.send_error(404)
                     return
+                onload = server.onloads.get(self.path)
+                body_tag = f'<body onload="{onload}">' if onload else "<body>"
                 body = (f"<html><head><meta charset='utf-8'><title>{title}</title></head>"
-                        f"<body><h1>{title}</h1></body></html>").encode("utf-8")
+                        f"{body_tag}<h1>{title}</h1></body></html>").encode("utf-8")
                 self.answer(body, "text/html; charset=utf-8", {})
 
             def answer(self, body, content_type, headers):
@@ -96,8 +99,11 @@ class PageServer:
         self._http.daemon_threads = True
         threading.Thread(target=self._http.serve_forever, daemon=True).start()
 
-    def page(self, path, title):
+    def page(self, path, title, onload=None):
+        """A page with the title; onload is script run once it has loaded."""
         self.pages[path] = title
+        if onload:
+            self.onloads[path] = onload
 
     def file(self, path, body, content_type, headers=None):
         """From now on the path answers with the bytes, of the type and with any further headers."""
@@ -424,9 +430,29 @@ class Kalnor:
         return accessible.text(self.address_entry())
 
     def address_list(self):
-        """The entries of the address box's drop-down list."""
-        combo = self._find("combo box")
-        return [item.name for item in accessible.find_all(self.process.pid, "menu item", within=combo)]
+        """The entries the address box's drop-down list shows, opened with its arrow and closed with Esc."""
+        self.click(*accessible.centre(self._find("toggle button", within=self._find("combo box"))))
+        rows = self.drop_down_rows()
+        xdotool("key", "Escape")
+        wait_until(lambda: not self.drop_down_shown(), 10, "the drop-down list closed")
+        return rows
+
+    def drop_down_shown(self):
+        return any(accessible.is_showing(table) for table in self._drop_down_tables())
+
+    def _drop_down_tables(self):
+        windows = accessible.find_all(self.process.pid, "window")
+        return [table for window in windows for table in accessible.find_all(self.process.pid, "table", within=window)]
+
+    def drop_down_table(self):
+        """The open drop-down list's table of rows."""
+        wait_until(self.drop_down_shown, 10, "the drop-down list")
+        return next(table for table in self._drop_down_tables() if accessible.is_showing(table))
+
+    def drop_down_rows(self):
+        """The entries shown in the open drop-down list, top to bottom."""
+        table = self.drop_down_table().queryTable()
+        return [table.getAccessibleAt(row, 0).name for row in range(table.nRows)]
 
     def enter_address(self, text):
         """Clicks into the address box and types the text over what it held."""

@@ -35,6 +35,21 @@ TEST_F(Controls, TypingCompletesFromTheOldestEntryThatBeginsWithTheText) {
   EXPECT_EQ(box.Text(), "\xc8" "esko") << "letters with diacritics compare without case";
 }
 
+TEST_F(Controls, CompletionSearchesForTheTextBeforeTheHighlightWhereverTheUserLeftIt) {
+  TComboBox& box = *window->Box;
+  for (const char* s : {"abcd", "abxy"}) box.Items()->Add(s);
+  ui.Type("ab");
+  ASSERT_EQ(box.Text(), "abcd");
+  ui.PressKey(VK_END);
+  ui.Type("x");
+  EXPECT_EQ(box.Text(), "abcdx") << "no highlight left: the whole text is searched for";
+  ui.PressKey(VK_HOME);
+  ui.PressKey(VK_RIGHT);
+  ui.PressKey(VK_RIGHT);
+  EXPECT_EQ(box.SelStart(), 2);
+  EXPECT_EQ(box.SelLength(), 0);
+}
+
 TEST_F(Controls, LoadingTheBoxKeepsItsTextAndRedrawsTheListOnce) {
   const TempDir dir;
   dir.Write("list.kln", "a\r\nb\r\nc\r\n");

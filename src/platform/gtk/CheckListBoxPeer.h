@@ -1,32 +1,29 @@
 #pragma once
-// A list with a check box on each entry: a GtkTreeView over a list of
-// (ticked, text) rows in a scrolled window.
+// A list with a check box on each entry, shown by a ListItemsView.
 #include "platform/gtk/GtkPeer.h"
+#include "platform/gtk/ListItemsView.h"
 
 namespace platform::gtk {
 
 class CheckListBoxPeer : public GtkPeer {
  public:
   CheckListBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
-  ~CheckListBoxPeer() override;
 
-  void SetItems(const std::vector<std::string>& items) override;
-  void InsertItem(int index, const std::string& item) override;
-  void DeleteItem(int index) override;
-  void SetItemChecked(int index, bool checked) override;
-  void SetItemIndex(int index) override;
+  void SetBounds(const Rect& bounds) override;
+  void SetItems(const IListItems& items) override;
+  void ItemInserted(int index) override { list_.Inserted(index); }
+  void ItemDeleted(int index) override { list_.Deleted(index); }
+  void ItemChecked(int index) override { list_.Changed(index); }
+  void SetItemIndex(int index) override { list_.SetHighlight(index); }
+  void SetItemHeight(int pixels) override { list_.SetRowHeight(pixels); }
   void SetColor(Color color) override;
 
  private:
-  bool Row(int index, GtkTreeIter& row) const;
+  void ReportToggled(int index);
 
-  static void OnToggled(GtkCellRendererToggle* cell, gchar* path, gpointer self);
-  static void OnCursorChanged(GtkTreeView* view, gpointer self);
-
-  GtkListStore* store_;
-  GtkWidget* view_;
+  ListItemsView list_;
+  const IListItems* items_ = nullptr;
   GtkCssProvider* css_;
-  bool updating_ = false;
 };
 
 }  // namespace platform::gtk

@@ -3,74 +3,70 @@
 namespace platform::gtk {
 
 ComboBoxPeer::ComboBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
-    : GtkPeer(system, parent, listener) {
-  GtkWidget* combo = gtk_combo_box_text_new_with_entry();
-  GtkWidget* entry = gtk_bin_get_child(GTK_BIN(combo));
-  gtk_entry_set_width_chars(GTK_ENTRY(entry), 1);
-  gtk_widget_show_all(combo);
-  Adopt(combo);
-  SetFocusWidget(entry);
-  mirror_ = std::make_unique<EntryMirror>(GTK_ENTRY(entry), [this](const PeerEvent& e) { return Report(e); });
+    : GtkPeer(system, parent, listener),
+      entry_(gtk_entry_new()),
+      arrow_(gtk_toggle_button_new()),
+      dropDown_({[this](int index) { Report(ItemSelectedEvent(index)); }, [this] { ClosedByUser(); }}) {
+  GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 0);
+  gtk_style_context_add_class(gtk_widget_get_style_context(box), GTK_STYLE_CLASS_LINKED);
+  gtk_entry_set_width_chars(GTK_ENTRY(entry_), 1);
+  gtk_container_add(GTK_CONTAINER(arrow_), gtk_image_new_from_icon_name("pan-down-symbolic", GTK_ICON_SIZE_MENU));
+  gtk_widget_set_focus_on_click(arrow_, FALSE);
+  gtk_widget_set_can_focus(arrow_, FALSE);
+  gtk_box_pack_start(GTK_BOX(box), entry_, TRUE, TRUE, 0);
+  gtk_box_pack_end(GTK_BOX(box), arrow_, FALSE, FALSE, 0);
+  gtk_widget_show_all(box);
+  atk_object_set_role(gtk_widget_get_accessible(box), ATK_ROLE_COMBO_BOX);
+  Adopt(box);
+  SetFocusWidget(entry_);
+  mirror_ = std::make_unique<EntryMirror>(GTK_ENTRY(entry_), [this](const PeerEvent& e) { return Report(e); });
 
-  g_signal_connect(combo, "changed", G_CALLBACK(OnChanged), this);
-  g_signal_connect(combo, "notify::popup-shown", G_CALLBACK(OnNotifyPopupShown), this);
+  g_signal_connect(arrow_, "button-press-event", G_CALLBACK(OnArrowButtonPressEvent), this);
+  g_signal_connect(entry_, "key-press-event", G_CALLBACK(OnEntryKeyPressEvent), this);
 }
 
-void ComboBoxPeer::Update(const std::function<void()>& change) {
-  const std::string text = mirror_->Text();
-  updating_ = true;
-  mirror_->Quietly([&] {
-    change();
-    if (mirror_->Text() != text) mirror_->SetText(text);
-  });
-  updating_ = false;
+ComboBoxPeer::~ComboBoxPeer() {
+  g_signal_handlers_disconnect_by_data(arrow_, this);
+  g_signal_handlers_disconnect_by_data(entry_, this);
 }
 
-void ComboBoxPeer::SetDroppedDown(bool dropped) {
-  updating_ = true;
+void ComboBoxPeer::SetDroppedDown(bool dropped) { ShowList(dropped); }
+
+void ComboBoxPeer::ShowList(bool dropped) {
   if (dropped)
-    gtk_combo_box_popup(GTK_COMBO_BOX(Combo()));
+    dropDown_.Open(Widget());
   else
-    gtk_combo_box_popdown(GTK_COMBO_BOX(Combo()));
-  updating_ = false;
+    dropDown_.Close();
+  gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(arrow_), dropDown_.IsOpen());
 }
 
-void ComboBoxPeer::SetItems(const std::vector<std::string>& items) {
-  Update([&] {
-    gtk_combo_box_text_remove_all(Combo());
-    for (const std::string& item : items) gtk_combo_box_text_append_text(Combo(), ToGtk(item).c_str());
-  });
+void ComboBoxPeer::OpenByUser() {
+  ShowList(true);
+  Report(DropDownEvent(true));
 }
 
-void ComboBoxPeer::InsertItem(int index, const std::string& item) {
-  Update([&] { gtk_combo_box_text_insert_text(Combo(), index, ToGtk(item).c_str()); });
+void ComboBoxPeer::ClosedByUser() {
+  gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(arrow_), FALSE);
+  Report(DropDownEvent(false));
 }
 
-void ComboBoxPeer::DeleteItem(int index) {
-  Update([&] { gtk_combo_box_text_remove(Combo(), index); });
+// The list opens as the button goes down, so that the same press can be
+// dragged onto an entry.
+gboolean ComboBoxPeer::OnArrowButtonPressEvent(GtkWidget*, GdkEventButton* event, gpointer self) {
+  if (event->button != 1 || event->type != GDK_BUTTON_PRESS) return FALSE;
+  auto* combo = static_cast<ComboBoxPeer*>(self);
+  gtk_widget_grab_focus(combo->entry_);
+  combo->OpenByUser();
+  return TRUE;
 }
 
-void ComboBoxPeer::SetItemIndex(int index) {
-  Update([&] { gtk_combo_box_set_active(GTK_COMBO_BOX(Combo()), index); });
-}
-
-void ComboBoxPeer::OnChanged(GtkComboBox* combo, gpointer self) {
-  auto* peer = static_cast<ComboBoxPeer*>(self);
-  const int index = gtk_combo_box_get_active(combo);
-  if (peer->updating_ || index < 0) return;
-  PeerEvent selected{PeerEventKind::ItemSelected};
-  selected.index = index;
-  peer->Report(selected);
-}
-
-void ComboBoxPeer::OnNotifyPopupShown(GObject* combo, GParamSpec*, gpointer self) {
-  auto* peer = static_cast<ComboBoxPeer*>(self);
-  if (peer->updating_) return;
-  gboolean shown = FALSE;
-  g_object_get(combo, "popup-shown", &shown, nullptr);
-  PeerEvent dropDown{PeerEventKind::DropDown};
-  dropDown.checked = shown;
-  peer->Report(dropDown);
+// Keys the class library left alone: Alt+Down and F4 open the list.
+gboolean ComboBoxPeer::OnEntryKeyPressEvent(GtkWidget*, GdkEventKey* event, gpointer self) {
+  const bool altDown =
+      (event->state & GDK_MOD1_MASK) && (event->keyval == GDK_KEY_Down || event->keyval == GDK_KEY_KP_Down);
+  if (!altDown && event->keyval != GDK_KEY_F4) return FALSE;
+  static_cast<ComboBoxPeer*>(self)->OpenByUser();
+  return TRUE;
 }
 
 }  // namespace platform::gtk

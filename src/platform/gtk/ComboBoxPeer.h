@@ -1,9 +1,10 @@
 #pragma once
-// The editable drop-down box: a GtkComboBoxText with an entry. Choosing from
-// the list reports ItemSelected, opening and closing it DropDown, edits
-// TextChanged.
+// The editable drop-down box: an entry and an arrow button side by side,
+// and a DropDownList under them. Choosing from the list reports
+// ItemSelected, opening and closing it DropDown, edits TextChanged.
 #include <memory>
 
+#include "platform/gtk/DropDownList.h"
 #include "platform/gtk/EntryMirror.h"
 #include "platform/gtk/GtkPeer.h"
 
@@ -12,24 +13,30 @@ namespace platform::gtk {
 class ComboBoxPeer : public GtkPeer {
  public:
   ComboBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
+  ~ComboBoxPeer() override;
+
   void SetText(const std::string& text) override { mirror_->SetText(text); }
   void SetSelection(int start, int length) override { mirror_->SetSelection(start, length); }
   void SetDroppedDown(bool dropped) override;
-  void SetItems(const std::vector<std::string>& items) override;
-  void InsertItem(int index, const std::string& item) override;
-  void DeleteItem(int index) override;
-  void SetItemIndex(int index) override;
+  void SetDropDownCount(int rows) override { dropDown_.SetRows(rows); }
+  void SetItems(const IListItems& items) override { dropDown_.List().SetItems(items); }
+  void ItemInserted(int index) override { dropDown_.List().Inserted(index); }
+  void ItemDeleted(int index) override { dropDown_.List().Deleted(index); }
+  void SetItemIndex(int index) override { dropDown_.List().SetHighlight(index); }
+  void SetItemHeight(int pixels) override { dropDown_.List().SetRowHeight(pixels); }
 
  private:
-  GtkComboBoxText* Combo() const { return GTK_COMBO_BOX_TEXT(Widget()); }
-  // Changes the list without reporting and with the edit text left standing.
-  void Update(const std::function<void()>& change);
+  void ShowList(bool dropped);
+  void OpenByUser();
+  void ClosedByUser();
 
-  static void OnChanged(GtkComboBox* combo, gpointer self);
-  static void OnNotifyPopupShown(GObject* combo, GParamSpec* property, gpointer self);
+  static gboolean OnArrowButtonPressEvent(GtkWidget* widget, GdkEventButton* event, gpointer self);
+  static gboolean OnEntryKeyPressEvent(GtkWidget* widget, GdkEventKey* event, gpointer self);
 
+  GtkWidget* entry_;
+  GtkWidget* arrow_;
   std::unique_ptr<EntryMirror> mirror_;
-  bool updating_ = false;
+  DropDownList dropDown_;
 };
 
 }  // namespace platform::gtk

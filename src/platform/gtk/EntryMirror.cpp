@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gtk/GtkPeer.h"
+#include "platform/gtk/ShownText.h"
 
 namespace platform::gtk {
 
@@ -10,6 +11,8 @@ EntryMirror::EntryMirror(GtkEntry* entry, std::function<bool(const PeerEvent&)> 
     : entry_(entry), report_(std::move(report)) {
   g_object_ref(entry_);
   g_signal_connect(entry_, "changed", G_CALLBACK(OnChanged), this);
+  g_signal_connect(entry_, "notify::cursor-position", G_CALLBACK(OnNotifySelection), this);
+  g_signal_connect(entry_, "notify::selection-bound", G_CALLBACK(OnNotifySelection), this);
 }
 
 EntryMirror::~EntryMirror() {
@@ -27,23 +30,34 @@ void EntryMirror::Quietly(const std::function<void()>& change) {
   updating_ = was;
 }
 
+// A text longer than the box shows is shown cut; the user's edits then
+// report the text as the box holds it.
 void EntryMirror::SetText(const std::string& text) {
   Quietly([&] {
-    gtk_entry_set_text(entry_, ToGtk(text).c_str());
+    gtk_entry_set_text(entry_, ShownText(text, kShownInEntry).c_str());
     gtk_editable_set_position(GTK_EDITABLE(entry_), -1);
   });
 }
 
 void EntryMirror::SetSelection(int start, int length) {
-  Quietly([&] { gtk_editable_select_region(GTK_EDITABLE(entry_), start, start + length); });
+  const int shown = static_cast<int>(kShownInEntry);
+  const int from = std::min(start, shown);
+  Quietly([&] { gtk_editable_select_region(GTK_EDITABLE(entry_), from, std::min(start + length, shown)); });
 }
 
-void EntryMirror::OnChanged(GtkEditable*, gpointer self) {
-  auto* mirror = static_cast<EntryMirror*>(self);
-  if (mirror->updating_ || mirror->pending_) return;
-  // GTK places the caret only after the text changed; report once it settled,
-  // which is before the next input event is handled.
-  mirror->pending_ = g_idle_add_full(G_PRIORITY_HIGH, OnEditSettled, mirror, nullptr);
+void EntryMirror::OnChanged(GtkEditable*, gpointer self) { static_cast<EntryMirror*>(self)->ReportWhenSettled(); }
+
+// The caret and the highlight matter too: auto-completion searches for the
+// text before the highlight.
+void EntryMirror::OnNotifySelection(GObject*, GParamSpec*, gpointer self) {
+  static_cast<EntryMirror*>(self)->ReportWhenSettled();
+}
+
+// GTK places the caret only after the text changed; report once it settled,
+// which is before the next input event is handled.
+void EntryMirror::ReportWhenSettled() {
+  if (updating_ || pending_) return;
+  pending_ = g_idle_add_full(G_PRIORITY_HIGH, OnEditSettled, this, nullptr);
 }
 
 gboolean EntryMirror::OnEditSettled(gpointer self) {

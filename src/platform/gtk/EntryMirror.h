@@ -1,7 +1,8 @@
 #pragma once
-// Keeps a GtkEntry and the class library's text in step: the user's edits go
-// up as TextChanged, the class library's text and selection come down
-// without being reported back.
+// Keeps a GtkEntry and the class library's text in step: the user's edits and
+// moves of the caret or the highlight go up as TextChanged, the class
+// library's text and selection come down without being reported back, a
+// huge text cut to what a box can show.
 #include <gtk/gtk.h>
 
 #include <functional>
@@ -20,13 +21,15 @@ class EntryMirror {
 
   void SetText(const std::string& text);
   void SetSelection(int start, int length);
+
+ private:
   std::string Text() const;
   // Runs a change of the entry that is not the user's.
   void Quietly(const std::function<void()>& change);
-
- private:
+  void ReportWhenSettled();
   void ReportEdit();
   static void OnChanged(GtkEditable* editable, gpointer self);
+  static void OnNotifySelection(GObject* entry, GParamSpec* property, gpointer self);
   static gboolean OnEditSettled(gpointer self);
 
   GtkEntry* entry_;

@@ -83,22 +83,17 @@ void HeadlessDriver::Tick(IControlPeer* list, int index, bool checked) {
   PeerEvent e{PeerEventKind::ItemChecked};
   e.index = index;
   e.checked = checked;
-  Peer(list).checked.at(index) = checked;
   Send(list, e);
 }
 
 void HeadlessDriver::Select(IControlPeer* list, int index) {
-  PeerEvent e{PeerEventKind::ItemSelected};
-  e.index = index;
   Peer(list).itemIndex = index;
-  Send(list, e);
+  Send(list, ItemSelectedEvent(index));
 }
 
 void HeadlessDriver::SetDropDown(IControlPeer* combo, bool open) {
-  PeerEvent e{PeerEventKind::DropDown};
-  e.checked = open;
   Peer(combo).droppedDown = open;
-  Send(combo, e);
+  Send(combo, DropDownEvent(open));
 }
 
 void HeadlessDriver::ChooseMenu(IControlPeer* window, std::initializer_list<std::string> captions) {

@@ -98,18 +98,23 @@ void HeadlessPeer::SetSelection(int start, int length) {
   selLength = length;
 }
 
-void HeadlessPeer::SetItems(const std::vector<std::string>& all) {
-  items = all;
-  checked.assign(all.size(), false);
+void HeadlessPeer::SetItems(const IListItems& all) {
+  listItems_ = &all;
+  items.clear();
+  checked.clear();
+  for (int i = 0; i < all.Count(); ++i) {
+    items.emplace_back(all.Text(i));
+    checked.push_back(all.Checked(i));
+  }
   ++itemRedraws;
 }
 
-void HeadlessPeer::InsertItem(int index, const std::string& s) {
-  items.insert(items.begin() + index, s);
-  checked.insert(checked.begin() + index, false);
+void HeadlessPeer::ItemInserted(int index) {
+  items.emplace(items.begin() + index, listItems_->Text(index));
+  checked.insert(checked.begin() + index, listItems_->Checked(index));
 }
 
-void HeadlessPeer::DeleteItem(int index) {
+void HeadlessPeer::ItemDeleted(int index) {
   items.erase(items.begin() + index);
   checked.erase(checked.begin() + index);
 }
@@ -140,10 +145,10 @@ void HeadlessPeer::DefaultKey(Word key, char ch) {
       if (end > start) return EditText(rest.erase(start, end - start), start);
       if (start < length) EditText(rest.erase(start, 1), start);
       return;
-    case VK_LEFT: return SetSelection(std::max(0, start - 1), 0);
-    case VK_RIGHT: return SetSelection(std::min(length, end + (end == start ? 1 : 0)), 0);
-    case VK_HOME: return SetSelection(0, 0);
-    case VK_END: return SetSelection(length, 0);
+    case VK_LEFT: return EditText(rest, std::max(0, start - 1));
+    case VK_RIGHT: return EditText(rest, std::min(length, end + (end == start ? 1 : 0)));
+    case VK_HOME: return EditText(rest, 0);
+    case VK_END: return EditText(rest, length);
     default:
       if (static_cast<unsigned char>(ch) >= ' ') EditText(rest.replace(start, end - start, 1, ch), start + 1);
   }

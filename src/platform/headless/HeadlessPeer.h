@@ -44,9 +44,12 @@ class HeadlessPeer : public IControlPeer {
   int selLength = 0;
   bool droppedDown = false;
   int dropDownCount = 0;
+  // A list's entries as shown, copied from the class library's list as it
+  // reports each change, so a change it fails to report shows here.
   std::vector<std::string> items;
   std::vector<bool> checked;
   int itemIndex = -1;
+  int itemHeight = 0;
   int itemRedraws = 0;        // whole-list redraws
   int refuseItemsFrom = -1;   // test knob: the list refuses entries beyond this count
   std::vector<int> panelWidths;
@@ -102,11 +105,12 @@ class HeadlessPeer : public IControlPeer {
   void SetSelection(int start, int length) override;
   void SetDroppedDown(bool d) override { droppedDown = d; }
   void SetDropDownCount(int n) override { dropDownCount = n; }
-  void SetItems(const std::vector<std::string>& all) override;
-  void InsertItem(int index, const std::string& s) override;
-  void DeleteItem(int index) override;
-  void SetItemChecked(int index, bool c) override { checked.at(index) = c; }
+  void SetItems(const IListItems& all) override;
+  void ItemInserted(int index) override;
+  void ItemDeleted(int index) override;
+  void ItemChecked(int index) override { checked.at(index) = listItems_->Checked(index); }
   void SetItemIndex(int index) override { itemIndex = index; }
+  void SetItemHeight(int height) override { itemHeight = height; }
   bool CanAddItem(int count) override { return refuseItemsFrom < 0 || count < refuseItemsFrom; }
   void SetPanels(const std::vector<int>& widths) override;
   void SetPanelText(int index, const std::string& t) override { panelTexts.at(index) = t; }
@@ -123,6 +127,7 @@ class HeadlessPeer : public IControlPeer {
   void EditText(std::string newText, int caret);
 
   IPeerListener& listener_;
+  const IListItems* listItems_ = nullptr;
   std::vector<Color> offscreen_;  // a form's buffer for double-buffered paints
 };
 

@@ -1,7 +1,6 @@
 #include "GtkTestSupport.h"
-#include "platform/gtk/CheckListBoxPeer.h"
-#include "platform/gtk/ComboBoxPeer.h"
 #include "platform/gtk/EditPeer.h"
+#include "platform/gtk/ShownText.h"
 
 using platform::PeerEventKind;
 using namespace platform::gtk;
@@ -15,30 +14,9 @@ class EntryPeersTest : public gtktest::WindowTest {
   Peer& Make() {
     return WindowTest::Make<Peer>({10, 10, 200, 100});
   }
-
-  // A key pressed in the window, as the X server would deliver it.
-  void Press(guint keyval) {
-    GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
-    event->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(form_->Widget())));
-    event->key.keyval = keyval;
-    event->key.string = g_strdup("");
-    GdkKeymapKey* keys = nullptr;
-    gint count = 0;
-    if (gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(gdk_display_get_default()), keyval, &keys,
-                                          &count) && count > 0)
-      event->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
-    g_free(keys);
-    gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(gdk_display_get_default())));
-    gtk_widget_event(form_->Widget(), event);
-    gdk_event_free(event);
-    gtktest::Settle();
-  }
 };
 
-GtkEntry* EntryOf(GtkPeer& peer) {
-  GtkWidget* widget = peer.Widget();
-  return GTK_ENTRY(GTK_IS_ENTRY(widget) ? widget : gtk_bin_get_child(GTK_BIN(widget)));
-}
+GtkEntry* EntryOf(GtkPeer& peer) { return GTK_ENTRY(peer.Widget()); }
 
 }  // namespace
 
@@ -48,6 +26,21 @@ TEST_F(EntryPeersTest, TextFromTheClassLibraryIsShownButNotReportedBack) {
   edit.SetSelection(1, 2);
   gtktest::Settle();
   EXPECT_STREQ(gtk_entry_get_text(EntryOf(edit)), "příliš");
+  EXPECT_TRUE(listener_.Of(PeerEventKind::TextChanged).empty());
+}
+
+TEST_F(EntryPeersTest, AHugeTextIsShownCutToWhatABoxHolds) {
+  EditPeer& edit = Make<EditPeer>();
+  const std::string huge = "http://x.test/" + std::string(3 * kShownInEntry, 'x');
+  edit.SetText(huge);
+  edit.SetSelection(14, static_cast<int>(huge.size()) - 14);
+  gtktest::Settle();
+  EXPECT_EQ(gtk_entry_get_text_length(EntryOf(edit)), kShownInEntry);
+  int start = 0;
+  int end = 0;
+  ASSERT_TRUE(gtk_editable_get_selection_bounds(GTK_EDITABLE(EntryOf(edit)), &start, &end));
+  EXPECT_EQ(start, 14);
+  EXPECT_EQ(end, static_cast<int>(kShownInEntry));
   EXPECT_TRUE(listener_.Of(PeerEventKind::TextChanged).empty());
 }
 
@@ -63,54 +56,25 @@ TEST_F(EntryPeersTest, TypingReportsTheTextAndTheCaretAfterIt) {
   EXPECT_EQ(changed[0].selLength, 0);
 }
 
+TEST_F(EntryPeersTest, MovingTheCaretReportsWhereItStands) {
+  EditPeer& edit = Make<EditPeer>();
+  edit.SetText("abcd");
+  edit.SetSelection(2, 2);
+  g_signal_emit_by_name(EntryOf(edit), "move-cursor", GTK_MOVEMENT_BUFFER_ENDS, 1, FALSE);
+  ASSERT_TRUE(gtktest::RunUntil([&] { return !listener_.Of(PeerEventKind::TextChanged).empty(); }));
+  const auto moved = listener_.Of(PeerEventKind::TextChanged);
+  ASSERT_EQ(moved.size(), 1u);
+  EXPECT_EQ(moved[0].text, "abcd");
+  EXPECT_EQ(moved[0].selStart, 4);
+  EXPECT_EQ(moved[0].selLength, 0);
+}
+
 TEST_F(EntryPeersTest, AKeyTheClassLibraryUsesNeverReachesTheFocusedEntry) {
   EditPeer& edit = Make<EditPeer>();
   edit.SetFocus();
   edit.SetText("ab");
-  Press(GDK_KEY_BackSpace);
+  gtktest::PressKey(form_->Widget(), GDK_KEY_BackSpace);
   ASSERT_FALSE(formListener_.Of(PeerEventKind::KeyDown).empty());
   EXPECT_EQ(formListener_.Of(PeerEventKind::KeyDown).back().key, VK_BACK);
   EXPECT_STREQ(gtk_entry_get_text(EntryOf(edit)), "ab");
-}
-
-TEST_F(EntryPeersTest, TheComboKeepsItsTextWhenTheClassLibrarySetsTheList) {
-  ComboBoxPeer& combo = Make<ComboBoxPeer>();
-  combo.SetText("se");
-  combo.SetItems({"seznam.cz", "centrum.cz"});
-  combo.InsertItem(0, "atlas.cz");
-  combo.SetItemIndex(1);
-  combo.DeleteItem(2);
-  gtktest::Settle();
-  EXPECT_STREQ(gtk_entry_get_text(EntryOf(combo)), "se");
-  EXPECT_TRUE(listener_.Of(PeerEventKind::TextChanged).empty());
-  EXPECT_TRUE(listener_.Of(PeerEventKind::ItemSelected).empty());
-}
-
-TEST_F(EntryPeersTest, ChoosingFromTheComboListReportsTheIndex) {
-  ComboBoxPeer& combo = Make<ComboBoxPeer>();
-  combo.SetItems({"seznam.cz", "centrum.cz"});
-  gtk_combo_box_set_active(GTK_COMBO_BOX(combo.Widget()), 1);
-  gtktest::Settle();
-  const auto selected = listener_.Of(PeerEventKind::ItemSelected);
-  ASSERT_EQ(selected.size(), 1u);
-  EXPECT_EQ(selected[0].index, 1);
-}
-
-TEST_F(EntryPeersTest, ATickIsAskedForAndShownOnlyWhenTheClassLibrarySetsIt) {
-  CheckListBoxPeer& list = Make<CheckListBoxPeer>();
-  list.SetItems({"a", "b"});
-  GtkWidget* view = gtk_bin_get_child(GTK_BIN(list.Widget()));
-  GList* cells = gtk_cell_layout_get_cells(GTK_CELL_LAYOUT(gtk_tree_view_get_column(GTK_TREE_VIEW(view), 0)));
-  GtkCellRenderer* toggle = GTK_CELL_RENDERER(cells->data);
-  g_list_free(cells);
-  g_signal_emit_by_name(toggle, "toggled", "1");
-  auto checked = listener_.Of(PeerEventKind::ItemChecked);
-  ASSERT_EQ(checked.size(), 1u);
-  EXPECT_EQ(checked[0].index, 1);
-  EXPECT_TRUE(checked[0].checked);
-  list.SetItemChecked(1, true);
-  g_signal_emit_by_name(toggle, "toggled", "1");
-  checked = listener_.Of(PeerEventKind::ItemChecked);
-  ASSERT_EQ(checked.size(), 2u);
-  EXPECT_FALSE(checked[1].checked);
 }

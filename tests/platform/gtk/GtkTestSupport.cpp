@@ -19,4 +19,22 @@ void Settle() {
   }
 }
 
+void PressKey(GtkWidget* widget, guint keyval, guint modifiers) {
+  GdkDisplay* display = gdk_display_get_default();
+  GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
+  event->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(widget)));
+  event->key.keyval = keyval;
+  event->key.state = modifiers;
+  event->key.string = g_strdup("");
+  GdkKeymapKey* keys = nullptr;
+  gint count = 0;
+  if (gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(display), keyval, &keys, &count) && count > 0)
+    event->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
+  g_free(keys);
+  gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(display)));
+  gtk_widget_event(widget, event);
+  gdk_event_free(event);
+  Settle();
+}
+
 }  // namespace gtktest

@@ -68,6 +68,9 @@ class WindowTest : public DisplayTest {
 bool RunUntil(const std::function<bool()>& condition);
 // Runs what is pending now.
 void Settle();
+// A key pressed in the widget's window, as the X server would deliver it,
+// then what it made pending.
+void PressKey(GtkWidget* widget, guint keyval, guint modifiers = 0);
 
 template <class Peer>
 Peer& WindowTest::Make(const platform::Rect& bounds) {
