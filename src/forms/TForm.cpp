@@ -8,6 +8,7 @@
 using platform::PeerEventKind;
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
+  BeginLoading();
   SetVisible(false);
   CreatePeer();
 }
@@ -109,6 +110,7 @@ void TForm::TakeFocus() {
 void TForm::NoteFocus(TWinControl* control) { activeControl_ = control; }
 
 void TForm::AfterConstruction() {
+  Loaded();
   Application->Fire(OnCreate, this);
   if (designVisible_) Show();
 }

@@ -25,6 +25,7 @@ class TLabel : public TControl {
   bool HandlePeerEvent(const platform::PeerEvent& event) override;
   void CaptionChanged() override { AdjustBounds(); }
   void FontChanged() override;
+  void Loaded() override;
 
  private:
   void AdjustBounds();
