@@ -54,7 +54,8 @@ TEST(PictureStoreTest, EveryPictureOfTheFolderIsInTheProgramAtEverySize) {
   EXPECT_GT(pictures, 0);
 }
 
-// "<name>.png" is the picture at its own size, "<name>-<size>.png" at that size.
+// "<name>.png" is the picture at its own size, "<name>-<size>.png" at that
+// size; a name may have dashes of its own.
 TEST(PictureStoreTest, PicturesDrawnAtBuildTimeLookAsTheirSvgDrawnHere) {
   char** files = g_resources_enumerate_children(PictureStore::kResourceFolder, G_RESOURCE_LOOKUP_FLAGS_NONE, nullptr);
   ASSERT_NE(files, nullptr);
@@ -65,7 +66,8 @@ TEST(PictureStoreTest, PicturesDrawnAtBuildTimeLookAsTheirSvgDrawnHere) {
     ++drawn;
     std::string name = png.substr(0, png.size() - 4);
     int size = PictureStore::kOwnSize;
-    if (const auto dash = name.rfind('-'); dash != std::string::npos) {
+    const auto dash = name.rfind('-');
+    if (dash != std::string::npos && name.find_first_not_of("0123456789", dash + 1) == std::string::npos) {
       size = std::stoi(name.substr(dash + 1));
       name.resize(dash);
     }
@@ -86,15 +88,21 @@ TEST(PictureStoreTest, PicturesDrawnAtBuildTimeLookAsTheirSvgDrawnHere) {
   EXPECT_GT(drawn, 0);
 }
 
-TEST(PictureStoreTest, APictureIsMadeOncePerSize) {
+TEST(PictureStoreTest, APictureIsMadeOncePerSizeAndItsSurfaceFromIt) {
   PictureStore store;
   GdkPixbuf* small = store.Get("kalnor", 16);
   EXPECT_EQ(store.Get("kalnor", 16), small);
   EXPECT_NE(store.Get("kalnor", 32), small);
+  cairo_surface_t* surface = store.Surface("kalnor", 16);
+  ASSERT_NE(surface, nullptr);
+  EXPECT_EQ(store.Surface("kalnor", 16), surface);
+  EXPECT_EQ(cairo_image_surface_get_width(surface), 16);
+  EXPECT_EQ(cairo_image_surface_get_height(surface), 16);
 }
 
 TEST(PictureStoreTest, AnUnknownPictureIsNone) {
   PictureStore store;
   EXPECT_EQ(store.Get("no-such-picture", 16), nullptr);
   EXPECT_EQ(store.Get("", 16), nullptr);
+  EXPECT_EQ(store.Surface("no-such-picture", 16), nullptr);
 }
