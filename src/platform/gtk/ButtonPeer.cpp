@@ -45,11 +45,10 @@ void ButtonPeer::SetCaption(const std::string& caption) {
 // Button pictures are drawn to be shown at the button's standard size; one
 // drawn larger is a glyph of its own and keeps its size.
 void ButtonPeer::SetPicture(const std::string& name) {
-  GdkPixbuf* drawn = system_.Pictures().Get(name, PictureStore::kOwnSize);
-  const bool glyph = drawn && gdk_pixbuf_get_width(drawn) > kToolPictureSize;
-  const int size = glyph ? PictureStore::kOwnSize : speedButton_ ? kToolPictureSize : kButtonPictureSize;
-  cairo_surface_t* picture = system_.Pictures().Surface(name, size);
-  gtk_image_set_from_surface(GTK_IMAGE(image_), picture);
+  GdkPixbuf* picture = system_.Pictures().Get(name, PictureStore::kOwnSize);
+  if (!picture || gdk_pixbuf_get_width(picture) <= kToolPictureSize)
+    picture = system_.Pictures().Get(name, speedButton_ ? kToolPictureSize : kButtonPictureSize);
+  gtk_image_set_from_pixbuf(GTK_IMAGE(image_), picture);
   gtk_widget_set_visible(image_, picture != nullptr);
 }
 

@@ -15,7 +15,7 @@ ComboBoxPeer::ComboBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListen
   // One of the program's own pictures: the theme's icon would load the whole
   // icon theme before the first window shows.
   gtk_container_add(GTK_CONTAINER(arrow_),
-                    gtk_image_new_from_surface(system_.Pictures().Surface("drop-down", PictureStore::kOwnSize)));
+                    gtk_image_new_from_pixbuf(system_.Pictures().Get("drop-down", PictureStore::kOwnSize)));
   gtk_widget_set_focus_on_click(arrow_, FALSE);
   gtk_widget_set_can_focus(arrow_, FALSE);
   gtk_box_pack_start(GTK_BOX(box), entry_, TRUE, TRUE, 0);

@@ -17,7 +17,7 @@ ImagePeer::ImagePeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& li
 }
 
 void ImagePeer::SetPicture(const std::string& name) {
-  gtk_image_set_from_surface(GTK_IMAGE(image_), system_.Pictures().Surface(name, PictureStore::kOwnSize));
+  gtk_image_set_from_pixbuf(GTK_IMAGE(image_), system_.Pictures().Get(name, PictureStore::kOwnSize));
 }
 
 }  // namespace platform::gtk

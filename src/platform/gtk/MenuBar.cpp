@@ -48,8 +48,8 @@ GtkWidget* MenuBar::MakeItem(const MenuEntry& entry, bool onBar) {
   GtkWidget* item = gtk_menu_item_new();
   GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 6);
   const bool hasPicture = entry.imageIndex >= 0 && entry.imageIndex < static_cast<int>(pictures_.size());
-  cairo_surface_t* picture = hasPicture ? store_.Surface(pictures_[entry.imageIndex], kMenuPictureSize) : nullptr;
-  if (picture) gtk_box_pack_start(GTK_BOX(box), gtk_image_new_from_surface(picture), FALSE, FALSE, 0);
+  GdkPixbuf* picture = hasPicture ? store_.Get(pictures_[entry.imageIndex], kMenuPictureSize) : nullptr;
+  if (picture) gtk_box_pack_start(GTK_BOX(box), gtk_image_new_from_pixbuf(picture), FALSE, FALSE, 0);
   GtkWidget* label = gtk_label_new("");
   AccessKeyText::Show(GTK_LABEL(label), entry.caption);
   gtk_label_set_xalign(GTK_LABEL(label), 0);

@@ -34,10 +34,10 @@ class PicturePeerTest : public gtktest::WindowTest {
 }  // namespace
 
 TEST_F(PicturePeerTest, ThePictureShowsAtItsDrawnSizeUnscaled) {
-  gtktest::Settle();
-  GtkWidget* shown = gtk_bin_get_child(GTK_BIN(picture_->Widget()));
-  EXPECT_EQ(gtk_widget_get_allocated_width(shown), 32);
-  EXPECT_EQ(gtk_widget_get_allocated_height(shown), 32);
+  GdkPixbuf* shown = gtk_image_get_pixbuf(GTK_IMAGE(gtk_bin_get_child(GTK_BIN(picture_->Widget()))));
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(gdk_pixbuf_get_width(shown), 32);
+  EXPECT_EQ(gdk_pixbuf_get_height(shown), 32);
 }
 
 TEST_F(PicturePeerTest, OnlyALeftButtonPressIsReportedAsAClick) {

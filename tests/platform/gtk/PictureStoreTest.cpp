@@ -88,21 +88,15 @@ TEST(PictureStoreTest, PicturesDrawnAtBuildTimeLookAsTheirSvgDrawnHere) {
   EXPECT_GT(drawn, 0);
 }
 
-TEST(PictureStoreTest, APictureIsMadeOncePerSizeAndItsSurfaceFromIt) {
+TEST(PictureStoreTest, APictureIsMadeOncePerSize) {
   PictureStore store;
   GdkPixbuf* small = store.Get("kalnor", 16);
   EXPECT_EQ(store.Get("kalnor", 16), small);
   EXPECT_NE(store.Get("kalnor", 32), small);
-  cairo_surface_t* surface = store.Surface("kalnor", 16);
-  ASSERT_NE(surface, nullptr);
-  EXPECT_EQ(store.Surface("kalnor", 16), surface);
-  EXPECT_EQ(cairo_image_surface_get_width(surface), 16);
-  EXPECT_EQ(cairo_image_surface_get_height(surface), 16);
 }
 
 TEST(PictureStoreTest, AnUnknownPictureIsNone) {
   PictureStore store;
   EXPECT_EQ(store.Get("no-such-picture", 16), nullptr);
   EXPECT_EQ(store.Get("", 16), nullptr);
-  EXPECT_EQ(store.Surface("no-such-picture", 16), nullptr);
 }
