@@ -188,6 +188,9 @@ void ListItemsView::ScrollIntoView(int index) {
 void ListItemsView::Place() {
   const int count = Count();
   top_ = std::clamp(top_, 0, std::max(0, count - visible_));
+  // A list not shown yet, like the drop-down's and the hidden history
+  // panel's at start, gets its rows when it first comes on the screen.
+  if (!shown_) return;
   placing_ = true;
   const int rows = std::min(visible_, count - top_);
   // GTK sizes the view's background by its rows only when laid out anew.
@@ -294,7 +297,9 @@ gboolean ListItemsView::OnFitAllocation(gpointer self) {
 // Mapped before GTK lays it out and draws it.
 void ListItemsView::OnFrameMap(GtkWidget*, gpointer self) {
   auto* list = static_cast<ListItemsView*>(self);
+  list->shown_ = true;
   if (list->outerHeight_ >= 0) list->FitOuterHeight();
+  list->Place();
 }
 
 void ListItemsView::OnValueChanged(GtkAdjustment* adjustment, gpointer self) {

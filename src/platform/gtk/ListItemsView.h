@@ -89,6 +89,7 @@ class ListItemsView {
   int highlight_ = -1;
   double scrollRest_ = 0;  // wheel turned by less than a row
   bool placing_ = false;
+  bool shown_ = false;  // has come on the screen
 };
 
 }  // namespace platform::gtk
