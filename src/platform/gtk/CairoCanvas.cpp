@@ -9,15 +9,16 @@
 #include <emmintrin.h>
 #endif
 
+#include "rtl/Rgb.h"
+
 namespace platform::gtk {
 
 namespace {
 
-double Channel(Color color, int shift) { return ((color >> shift) & 0xFF) / 255.0; }
-
 // cairo's opaque pixel (premultiplied ARGB) for a colour.
 std::uint32_t Opaque(Color color) {
-  return 0xFF000000u | (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
+  const Rgb rgb = Rgb::Of(color);
+  return 0xFF000000u | std::uint32_t{rgb.red} << 16 | std::uint32_t{rgb.green} << 8 | rgb.blue;
 }
 
 bool Whole(double value) { return value == std::floor(value); }
@@ -180,6 +181,11 @@ class Picture : public ICanvas {
 
 }  // namespace
 
+void UseColor(cairo_t* cr, Color color) {
+  const Rgb rgb = Rgb::Of(color);
+  cairo_set_source_rgb(cr, rgb.red / 255.0, rgb.green / 255.0, rgb.blue / 255.0);
+}
+
 CairoCanvas::CairoCanvas(cairo_t* cr) : cr_(cr) {}
 
 void CairoCanvas::FillRect(const Rect& rect, Color color) {
@@ -188,7 +194,7 @@ void CairoCanvas::FillRect(const Rect& rect, Color color) {
   cairo_save(cr_);
   cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
   cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_rgb(cr_, Channel(color, 0), Channel(color, 8), Channel(color, 16));
+  UseColor(cr_, color);
   cairo_rectangle(cr_, rect.left, rect.top, rect.width, rect.height);
   cairo_fill(cr_);
   cairo_restore(cr_);
