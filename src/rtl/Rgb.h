@@ -13,6 +13,8 @@ struct Rgb {
   std::uint8_t green = 0;
   std::uint8_t blue = 0;
 
-  static constexpr Rgb Of(std::uint32_t color) { return {ChannelOf(color, 0), ChannelOf(color, 1), ChannelOf(color, 2)}; }
+  static constexpr Rgb Of(std::uint32_t color) {
+    return {ChannelOf(color, 0), ChannelOf(color, 1), ChannelOf(color, 2)};
+  }
   bool operator==(const Rgb&) const = default;
 };
