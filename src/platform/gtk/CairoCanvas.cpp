@@ -5,10 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
+#include "platform/PixelStream.h"
 #include "rtl/Rgb.h"
 
 namespace platform::gtk {
@@ -55,18 +53,6 @@ std::optional<Rect> PixelArea(cairo_t* cr) {
   const int left = static_cast<int>(std::floor(x1));
   const int top = static_cast<int>(std::floor(y1));
   return Rect{left, top, static_cast<int>(std::ceil(x2)) - left, static_cast<int>(std::ceil(y2)) - top};
-}
-
-// Copies count pixels straight to memory without first reading what they
-// overwrite: a window-sized surface is bigger than the caches.
-void StreamPixels(const std::uint32_t* from, std::uint32_t* to, int count) {
-  int x = 0;
-#if defined(__SSE2__)
-  for (; x < count && reinterpret_cast<std::uintptr_t>(to + x) % 16 != 0; ++x) to[x] = from[x];
-  for (; x + 4 <= count; x += 4)
-    _mm_stream_si128(reinterpret_cast<__m128i*>(to + x), _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + x)));
-#endif
-  std::copy(from + x, from + count, to + x);
 }
 
 // The picture of a buffered paint over area (user space), in cairo's pixels.
@@ -166,9 +152,7 @@ class Picture : public ICanvas {
         StreamPixels(from, reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride) + part.left,
                      part.width);
     }
-#if defined(__SSE2__)
-    _mm_sfence();
-#endif
+    EndPixelStream();
     cairo_rectangle_list_destroy(clip);
     cairo_surface_mark_dirty(target);
     return true;
