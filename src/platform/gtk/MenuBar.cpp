@@ -59,7 +59,7 @@ GtkWidget* MenuBar::MakeItem(const MenuEntry& entry, bool onBar) {
   if (!picture && !onBar) gtk_widget_set_margin_start(label, kMenuPictureSize + 6);
   gtk_container_add(GTK_CONTAINER(item), box);
   gtk_widget_set_sensitive(item, entry.enabled);
-  g_object_set_data(G_OBJECT(item), kAccessKey, GUINT_TO_POINTER(AccessKeyText::Parse(entry.caption).Key()));
+  g_object_set_data(G_OBJECT(item), kAccessKey, GUINT_TO_POINTER(AccessKeyText::KeyOf(entry.caption)));
   if (!entry.children.empty()) {
     gtk_menu_item_set_submenu(GTK_MENU_ITEM(item), MakeMenu(entry.children));
   } else {
