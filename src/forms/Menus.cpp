@@ -10,7 +10,7 @@ std::string TShortCut::Text() const {
     case 0: return {};
     case VK_DELETE: return "Del";
     default:
-      if (key >= VK_F1 && key < VK_F1 + 24) {
+      if (key >= VK_F1 && key <= VK_F24) {
         // Appended, not prepended: inserting before the number trips GCC's overlap analysis.
         std::string text = "F";
         text += std::to_string(key - VK_F1 + 1);
