@@ -1,5 +1,7 @@
 #include "forms/Containers.h"
 
+#include "platform/TabRow.h"
+
 platform::PeerKind TToolBar::PeerType() const {
   return dynamic_cast<TControlBar*>(Parent()) ? platform::PeerKind::ControlBand : platform::PeerKind::Container;
 }
@@ -11,8 +13,8 @@ void TTabControl::SetTabs(std::vector<AnsiString> tabs) {
 
 platform::Rect TTabControl::DisplayRect() const {
   constexpr int border = 4;
-  constexpr int tabRow = 20;
-  return {border, border + tabRow, Width() - 2 * border, Height() - 2 * border - tabRow};
+  return {border, border + platform::kTabRowHeight, Width() - 2 * border,
+          Height() - 2 * border - platform::kTabRowHeight};
 }
 
 void TTabControl::ApplyToPeer() {

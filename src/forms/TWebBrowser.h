@@ -8,7 +8,7 @@
 
 using TTitleChangeEvent = std::function<void(TObject* ASender, const WideString& Text)>;
 
-constexpr int OLECMDID_PRINT = 6;
+constexpr int OLECMDID_PRINT = platform::kPrintCommand;
 constexpr int OLECMDEXECOPT_DONTPROMPTUSER = 2;
 
 class TWebBrowser : public TWinControl, private platform::IWebEngineListener {

@@ -18,6 +18,9 @@ struct Variant {
   std::uint16_t type = kVariantEmpty;
 };
 
+// The one command ExecWB carries out: printing the page.
+constexpr int kPrintCommand = 6;
+
 struct EngineResult {
   std::int32_t code = 0;
   WideString description;  // why it failed; may be empty

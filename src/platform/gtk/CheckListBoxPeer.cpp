@@ -1,6 +1,8 @@
 #include "platform/gtk/CheckListBoxPeer.h"
 
-#include <cstdio>
+#include <string>
+
+#include "platform/gtk/CssColor.h"
 
 namespace platform::gtk {
 
@@ -25,10 +27,8 @@ void CheckListBoxPeer::SetItems(const IListItems& items) {
 }
 
 void CheckListBoxPeer::SetColor(Color color) {
-  char css[96];
-  std::snprintf(css, sizeof css, "treeview.view:not(:selected) { background-color: #%02x%02x%02x; }",
-                color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-  gtk_css_provider_load_from_data(css_, css, -1, nullptr);
+  const std::string css = "treeview.view:not(:selected) { background-color: " + CssColor(color) + "; }";
+  gtk_css_provider_load_from_data(css_, css.c_str(), -1, nullptr);
 }
 
 // The tick itself changes when the class library says so.

@@ -25,6 +25,14 @@ namespace platform::gtk {
 
 namespace {
 
+// ProcessMessages handles at most this many messages: a busy page can keep
+// sources pending for ever.
+constexpr int kMessagesPerProcessing = 1000;
+// Where no monitor is known, the desktop is taken to be this large.
+constexpr Rect kFallbackWorkArea{0, 0, 800, 600};
+// The screen's resolution unless the desktop sets its own.
+constexpr int kStandardPixelsPerInch = 96;
+
 // The class library places controls at the small sizes of a classic desktop;
 // the theme's roomy paddings and minimum sizes would push them apart. The
 // windows' font is 11 pixels high, as designed, in the desktop's sans-serif.
@@ -101,8 +109,8 @@ void GtkWindowSystem::RunLoop(const std::function<bool()>& done) {
 }
 
 void GtkWindowSystem::ProcessMessages() {
-  // Bounded: a busy page can keep sources pending for ever.
-  for (int i = 0; i < 1000 && g_main_context_pending(nullptr); ++i) g_main_context_iteration(nullptr, FALSE);
+  for (int i = 0; i < kMessagesPerProcessing && g_main_context_pending(nullptr); ++i)
+    g_main_context_iteration(nullptr, FALSE);
 }
 
 void GtkWindowSystem::Post(std::function<void()> work) {
@@ -122,7 +130,7 @@ Rect GtkWindowSystem::WorkArea() {
   GdkDisplay* display = gdk_display_get_default();
   GdkMonitor* monitor = gdk_display_get_primary_monitor(display);
   if (!monitor) monitor = gdk_display_get_monitor(display, 0);
-  if (!monitor) return {0, 0, 800, 600};
+  if (!monitor) return kFallbackWorkArea;
   GdkRectangle area;
   gdk_monitor_get_workarea(monitor, &area);
   return {area.x, area.y, area.width, area.height};
@@ -130,7 +138,7 @@ Rect GtkWindowSystem::WorkArea() {
 
 int GtkWindowSystem::PixelsPerInch() {
   const double resolution = gdk_screen_get_resolution(gdk_screen_get_default());
-  return resolution > 0 ? static_cast<int>(std::lround(resolution)) : 96;
+  return resolution > 0 ? static_cast<int>(std::lround(resolution)) : kStandardPixelsPerInch;
 }
 
 Size GtkWindowSystem::MeasureText(const std::string& text, const FontSpec& font, int wrapWidth) {

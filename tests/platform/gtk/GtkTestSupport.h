@@ -68,6 +68,9 @@ class WindowTest : public DisplayTest {
 bool RunUntil(const std::function<bool()>& condition);
 // Runs what is pending now.
 void Settle();
+// A key press in the window as the X server delivers it, with the keyboard's
+// code for the key; the caller frees it with gdk_event_free.
+GdkEvent* NewKeyPress(GdkWindow* window, guint keyval, guint modifiers);
 // A key pressed in the widget's window, as the X server would deliver it,
 // then what it made pending.
 void PressKey(GtkWidget* widget, guint keyval, guint modifiers = 0);
