@@ -24,15 +24,14 @@ bool TCheckListBox::KeyDown(Word& key, TShiftState shift) {
 }
 
 bool TCheckListBox::HandlePeerEvent(const platform::PeerEvent& event) {
-  const bool inRange = event.index >= 0 && event.index < items_.Count();
-  switch (event.kind) {
-    case platform::PeerEventKind::ItemChecked:
-      if (inRange) SetChecked(event.index, event.checked);
-      return true;
-    case platform::PeerEventKind::ItemSelected:
-      if (inRange) items_.NoteItemIndex(event.index);
-      return true;
-    default:
-      return TWinControl::HandlePeerEvent(event);
+  const auto inRange = [this](int index) { return index >= 0 && index < items_.Count(); };
+  if (const auto* checked = std::get_if<platform::ItemChecked>(&event)) {
+    if (inRange(checked->index)) SetChecked(checked->index, checked->checked);
+    return true;
   }
+  if (const auto* selected = std::get_if<platform::ItemSelected>(&event)) {
+    if (inRange(selected->index)) items_.NoteItemIndex(selected->index);
+    return true;
+  }
+  return TWinControl::HandlePeerEvent(event);
 }

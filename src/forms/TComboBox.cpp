@@ -50,16 +50,14 @@ bool TComboBox::AutoComplete(char ch) {
 }
 
 bool TComboBox::HandlePeerEvent(const platform::PeerEvent& event) {
-  switch (event.kind) {
-    case platform::PeerEventKind::DropDown:
-      droppedDown_ = event.checked;
-      return true;
-    case platform::PeerEventKind::ItemSelected:
-      if (event.index < 0 || event.index >= items_.Count()) return true;
-      items_.NoteItemIndex(event.index);
-      SetText(items_.Get(event.index));
-      return true;
-    default:
-      return TCustomEdit::HandlePeerEvent(event);
+  if (const auto* dropDown = std::get_if<platform::DropDown>(&event)) {
+    droppedDown_ = dropDown->open;
+    return true;
   }
+  const auto* selected = std::get_if<platform::ItemSelected>(&event);
+  if (!selected) return TCustomEdit::HandlePeerEvent(event);
+  if (selected->index < 0 || selected->index >= items_.Count()) return true;
+  items_.NoteItemIndex(selected->index);
+  SetText(items_.Get(selected->index));
+  return true;
 }

@@ -145,7 +145,7 @@ bool TControl::OnPeerEvent(const platform::PeerEvent& event) {
 }
 
 bool TControl::HandlePeerEvent(const platform::PeerEvent& event) {
-  if (event.kind != platform::PeerEventKind::Click || !Enabled()) return false;
+  if (!std::holds_alternative<platform::Click>(event) || !Enabled()) return false;
   Click();
   return true;
 }

@@ -23,9 +23,10 @@ void TCustomEdit::ApplyToPeer() {
 }
 
 bool TCustomEdit::HandlePeerEvent(const platform::PeerEvent& event) {
-  if (event.kind != platform::PeerEventKind::TextChanged) return TWinControl::HandlePeerEvent(event);
-  text_ = event.text;
-  selStart_ = event.selStart;
-  selLength_ = event.selLength;
+  const auto* changed = std::get_if<platform::EditChanged>(&event);
+  if (!changed) return TWinControl::HandlePeerEvent(event);
+  text_ = changed->text;
+  selStart_ = changed->selStart;
+  selLength_ = changed->selLength;
   return true;
 }

@@ -5,8 +5,6 @@
 #include "forms/Menus.h"
 #include "forms/TApplication.h"
 
-using platform::PeerEventKind;
-
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
   CreatePeer();
@@ -189,7 +187,7 @@ void TForm::Repaint() {
   if (Peer()) Peer()->Repaint();
 }
 
-void TForm::PaintClientArea(platform::ICanvas* screen) {
+void TForm::PaintClientArea(platform::ICanvas& screen) {
   // Double buffered, the paint goes to a fresh buffer shown in one step;
   // otherwise straight to the screen, where it can be seen half-drawn.
   auto paint = [this](platform::ICanvas& surface) {
@@ -199,9 +197,9 @@ void TForm::PaintClientArea(platform::ICanvas* screen) {
     canvas_.SetSurface(nullptr);
   };
   if (doubleBuffered_)
-    screen->PaintBuffered(paint);
+    screen.PaintBuffered(paint);
   else
-    paint(*screen);
+    paint(screen);
 }
 
 void TForm::BoundsChanged() {
@@ -224,31 +222,37 @@ void TForm::TakeReportedState(TWindowState state) {
 }
 
 bool TForm::HandlePeerEvent(const platform::PeerEvent& event) {
-  switch (event.kind) {
-    case PeerEventKind::KeyDown:
-      return RouteKeyDown(event.key, event.shift, event.ch);
-    case PeerEventKind::MenuCommand:
-      if (menu_ && Enabled()) menu_->Command(event.index);
-      return true;
-    case PeerEventKind::Activate:
-      Application->SetFocusedForm(this);
-      return true;
-    case PeerEventKind::CloseRequest:
-      // Without a close box the window manager's close (Alt+F4) is not a way out.
-      if (borderIcons_.systemMenu) Close();
-      return true;
-    case PeerEventKind::Resized:
-      TakeReportedSize(event.bounds, event.client);
-      return true;
-    case PeerEventKind::StateChanged:
-      TakeReportedState(event.state);
-      return true;
-    case PeerEventKind::Paint:
-      PaintClientArea(event.canvas);
-      return true;
-    default:
-      return TWinControl::HandlePeerEvent(event);
-  }
+  return std::visit(
+      platform::Overloaded{
+          [&](const platform::KeyDown& down) { return RouteKeyDown(down.key, down.shift, down.ch); },
+          [&](const platform::MenuCommand& chosen) {
+            if (menu_ && Enabled()) menu_->Command(chosen.commandId);
+            return true;
+          },
+          [&](const platform::Activate&) {
+            Application->SetFocusedForm(this);
+            return true;
+          },
+          [&](const platform::CloseRequest&) {
+            // Without a close box the window manager's close (Alt+F4) is not a way out.
+            if (borderIcons_.systemMenu) Close();
+            return true;
+          },
+          [&](const platform::Resized& resized) {
+            TakeReportedSize(resized.bounds, resized.client);
+            return true;
+          },
+          [&](const platform::StateChanged& changed) {
+            TakeReportedState(changed.state);
+            return true;
+          },
+          [&](const platform::Paint& paint) {
+            PaintClientArea(paint.canvas);
+            return true;
+          },
+          [&](const auto&) { return TWinControl::HandlePeerEvent(event); },
+      },
+      event);
 }
 
 bool TForm::IsShortCut(Word key, TShiftState shift) {

@@ -97,7 +97,7 @@ class TForm : public TWinControl {
   bool RouteAccessKey(char ch);
   bool OfferDialogKey(Word key, TShiftState shift);
   bool MoveFocus(bool backwards);
-  void PaintClientArea(platform::ICanvas* screen);
+  void PaintClientArea(platform::ICanvas& screen);
 
   bool designVisible_ = false;
   TBorderStyle borderStyle_ = bsSizeable;

@@ -41,14 +41,13 @@ void TLabel::ApplyToPeer() {
 }
 
 bool TLabel::HandlePeerEvent(const platform::PeerEvent& event) {
-  switch (event.kind) {
-    case platform::PeerEventKind::MouseEnter:
-      CallEvent(OnMouseEnter, this);
-      return true;
-    case platform::PeerEventKind::MouseLeave:
-      CallEvent(OnMouseLeave, this);
-      return true;
-    default:
-      return TControl::HandlePeerEvent(event);
+  if (std::holds_alternative<platform::MouseEnter>(event)) {
+    CallEvent(OnMouseEnter, this);
+    return true;
   }
+  if (std::holds_alternative<platform::MouseLeave>(event)) {
+    CallEvent(OnMouseLeave, this);
+    return true;
+  }
+  return TControl::HandlePeerEvent(event);
 }

@@ -138,7 +138,7 @@ bool TWinControl::DialogChar(char ch) {
 }
 
 bool TWinControl::HandlePeerEvent(const platform::PeerEvent& event) {
-  if (event.kind == platform::PeerEventKind::FocusIn) {
+  if (std::holds_alternative<platform::FocusIn>(event)) {
     if (TForm* form = ParentForm()) form->NoteFocus(this);
     return true;
   }

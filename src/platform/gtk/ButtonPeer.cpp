@@ -52,6 +52,6 @@ void ButtonPeer::SetPicture(const std::string& name) {
   gtk_widget_set_visible(image_, picture != nullptr);
 }
 
-void ButtonPeer::OnClicked(GtkButton*, gpointer self) { static_cast<ButtonPeer*>(self)->Report(PeerEventKind::Click); }
+void ButtonPeer::OnClicked(GtkButton*, gpointer self) { static_cast<ButtonPeer*>(self)->Report(Click{}); }
 
 }  // namespace platform::gtk

@@ -1,7 +1,7 @@
 #pragma once
 // The editable drop-down box: an entry and an arrow button side by side,
 // and a DropDownList under them. Choosing from the list reports
-// ItemSelected, opening and closing it DropDown, edits TextChanged.
+// ItemSelected, opening and closing it DropDown, edits EditChanged.
 #include <memory>
 
 #include "platform/gtk/DropDownList.h"

@@ -45,7 +45,6 @@ class GtkPeer : public IControlPeer {
   // Reports a left-button press on the widget (a picture, a label) as a click.
   void ReportClicks(GtkWidget* widget);
   bool Report(const PeerEvent& event) { return listener_.OnPeerEvent(event); }
-  bool Report(PeerEventKind kind) { return Report(PeerEvent{kind}); }
 
   GtkWindowSystem& system_;
 

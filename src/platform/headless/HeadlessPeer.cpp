@@ -41,10 +41,7 @@ Rect HeadlessPeer::ClientRect() const {
 }
 
 void HeadlessPeer::ReportSize() {
-  PeerEvent resized{PeerEventKind::Resized};
-  resized.bounds = bounds;
-  resized.client = {ClientRect().width, ClientRect().height};
-  Report(resized);
+  Report(Resized{bounds, {ClientRect().width, ClientRect().height}});
 }
 
 Color HeadlessPeer::PixelAt(int x, int y) const {
@@ -81,9 +78,7 @@ void HeadlessPeer::Repaint() {
   if (kind != PeerKind::Form) return;
   const Rect client = ClientRect();
   PixelCanvas screen(pixels, offscreen_, client.width, client.height);
-  PeerEvent paint{PeerEventKind::Paint};
-  paint.canvas = &screen;
-  Report(paint);
+  Report(Paint{screen});
   ++paintCount;
 }
 
@@ -158,10 +153,7 @@ void HeadlessPeer::EditText(std::string newText, int caret) {
   text = std::move(newText);
   selStart = caret;
   selLength = 0;
-  PeerEvent changed{PeerEventKind::TextChanged};
-  changed.text = text;
-  changed.selStart = selStart;
-  Report(changed);
+  Report(EditChanged{text, selStart, selLength});
 }
 
 }  // namespace platform::headless
