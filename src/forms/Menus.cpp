@@ -103,7 +103,7 @@ int TMainMenu::Register(TMenuItem* item) {
 }
 
 void TMainMenu::Changed() {
-  if (form_) form_->MenuChanged();
+  if (form_) form_->MenuChanged({});
 }
 
 std::vector<platform::MenuEntry> TMainMenu::Model() const { return root_.Model().children; }
@@ -134,6 +134,6 @@ bool TMainMenu::AccessKey(char ch) {
   return false;
 }
 
-void TMainMenu::Command(int id) {
+void TMainMenu::Command(Badge<TForm>, int id) {
   if (TMenuItem* item = root_.FindCommand(id); item && item->Count() == 0) item->Click();
 }

@@ -11,15 +11,15 @@ TControl::TControl(TComponent* owner)
 
 TControl::~TControl() {
   peer_.reset();
-  if (parent_) parent_->RemoveControl(this);
+  if (parent_) parent_->RemoveControl({}, this);
 }
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
-  if (parent_) parent_->RemoveControl(this);
+  if (parent_) parent_->RemoveControl({}, this);
   parent_ = parent;
   if (!parent_) return;
-  parent_->InsertControl(this);
+  parent_->InsertControl({}, this);
   if (parent_->Peer()) CreatePeer();
   RequestParentRealign();
 }

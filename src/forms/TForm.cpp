@@ -71,11 +71,11 @@ void TForm::EnabledChanged() {
 void TForm::SetMenu(TMainMenu* menu) {
   if (menu == menu_) return;
   menu_ = menu;
-  if (menu_) menu_->SetForm(this);
-  MenuChanged();
+  if (menu_) menu_->SetForm({}, this);
+  ShowMenu();
 }
 
-void TForm::MenuChanged() {
+void TForm::ShowMenu() {
   if (!Peer()) return;
   if (menu_)
     Peer()->SetMenu(menu_->Model(), menu_->Pictures());
@@ -104,9 +104,7 @@ void TForm::TakeFocus() {
   if (activeControl_) FocusControl(activeControl_);
 }
 
-void TForm::NoteFocus(TWinControl* control) { activeControl_ = control; }
-
-void TForm::AfterConstruction() {
+void TForm::AfterConstruction(Badge<TApplication>) {
   Application->Fire(OnCreate, this);
   if (designVisible_) Show();
 }
@@ -116,17 +114,17 @@ void TForm::Show() {
   SetVisible(true);
   if (!activeControl_ || !activeControl_->CanFocus()) activeControl_ = FindFirstFocusable();
   TakeFocus();
-  Application->SetFocusedForm(this);
-  Application->AlignForms();
+  Application->SetFocusedForm({}, this);
+  Application->AlignForms({});
 }
 
 void TForm::Hide() {
   if (!Visible()) return;
   SetVisible(false);
-  Application->AlignForms();
+  Application->AlignForms({});
 }
 
-void TForm::Activated() {
+void TForm::Activated(Badge<TApplication>) {
   Application->Fire(OnActivate, this);
 }
 
@@ -153,7 +151,7 @@ void TForm::Close() {
 
 int TForm::ShowModal() {
   TForm* previous = Application->FocusedForm();
-  const std::vector<TForm*> disabled = Application->DisableFormsExcept(this);
+  const std::vector<TForm*> disabled = Application->DisableFormsExcept({}, this);
   modal_ = true;
   modalResult_ = mrNone;
   Peer()->BeginModal();
@@ -165,9 +163,9 @@ int TForm::ShowModal() {
   });
   Peer()->EndModal();
   modal_ = false;
-  Application->EnableForms(disabled);
+  Application->EnableForms({}, disabled);
   Hide();
-  Application->RestoreFocusedForm(previous);
+  Application->RestoreFocusedForm({}, previous);
   return modalResult_;
 }
 
@@ -226,11 +224,11 @@ bool TForm::HandlePeerEvent(const platform::PeerEvent& event) {
       platform::Overloaded{
           [&](const platform::KeyDown& down) { return RouteKeyDown(down.key, down.shift, down.ch); },
           [&](const platform::MenuCommand& chosen) {
-            if (menu_ && Enabled()) menu_->Command(chosen.commandId);
+            if (menu_ && Enabled()) menu_->Command({}, chosen.commandId);
             return true;
           },
           [&](const platform::Activate&) {
-            Application->SetFocusedForm(this);
+            Application->SetFocusedForm({}, this);
             return true;
           },
           [&](const platform::CloseRequest&) {
@@ -257,7 +255,7 @@ bool TForm::HandlePeerEvent(const platform::PeerEvent& event) {
 
 bool TForm::IsShortCut(Word key, TShiftState shift) {
   if (menu_ && menu_->IsShortCut(key, shift)) return true;
-  return Application->IsShortCut(this, key, shift);
+  return Application->IsShortCut({}, this, key, shift);
 }
 
 bool TForm::RouteAccessKey(char ch) {

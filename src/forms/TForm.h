@@ -6,7 +6,9 @@
 #include "forms/TCanvas.h"
 #include "forms/TWinControl.h"
 #include "platform/FrameMetrics.h"
+#include "rtl/Badge.h"
 
+class TApplication;
 class TMainMenu;
 
 using TWindowState = platform::WindowState;
@@ -33,7 +35,8 @@ class TForm : public TWinControl {
   bool Modal() const { return modal_; }
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
-  void MenuChanged();
+  // The menu's items changed.
+  void MenuChanged(Badge<TMainMenu>) { ShowMenu(); }
 
   int ClientWidth() const { return Width() - FrameSize().width; }
   int ClientHeight() const { return Height() - FrameSize().height; }
@@ -50,7 +53,8 @@ class TForm : public TWinControl {
   void FocusControl(TWinControl* control);
   // Gives the window, and within it its active control, the keyboard focus.
   void TakeFocus();
-  void NoteFocus(TWinControl* control);
+  // The user gave the control the keyboard focus.
+  void NoteFocus(Badge<TWinControl>, TWinControl* control) { activeControl_ = control; }
 
   void Show();
   void Hide();
@@ -61,10 +65,10 @@ class TForm : public TWinControl {
   void Repaint();
   TCanvas* Canvas() { return &canvas_; }
 
-  // Called by the application once the form description is built.
-  void AfterConstruction();
+  // The form description is built.
+  void AfterConstruction(Badge<TApplication>);
   // The application's focused window changed to this one.
-  void Activated();
+  void Activated(Badge<TApplication>);
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnActivate;
@@ -92,6 +96,7 @@ class TForm : public TWinControl {
   void TakeReportedState(TWindowState state);
   // A window disabled behind a modal one offers nothing on its title bar.
   platform::BorderIcons ShownBorderIcons() const;
+  void ShowMenu();
   bool CloseQuery();
   void CloseModal();
   bool RouteAccessKey(char ch);

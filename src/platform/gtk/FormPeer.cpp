@@ -16,7 +16,7 @@ FormPeer::FormPeer(GtkWindowSystem& system, IPeerListener& listener) : GtkPeer(s
   gtk_container_add(GTK_CONTAINER(window), box_);
   gtk_widget_show_all(box_);
   Adopt(window);
-  system_.AddForm(this);
+  system_.AddForm({}, this);
 
   g_signal_connect(window, "key-press-event", G_CALLBACK(OnKeyPressEvent), this);
   g_signal_connect(window, "delete-event", G_CALLBACK(OnDeleteEvent), this);
@@ -32,7 +32,7 @@ FormPeer::FormPeer(GtkWindowSystem& system, IPeerListener& listener) : GtkPeer(s
 FormPeer::~FormPeer() {
   g_signal_handlers_disconnect_by_data(client_, this);
   PlacementArea::OnSizeChange(client_, nullptr);
-  system_.RemoveForm(this);
+  system_.RemoveForm({}, this);
 }
 
 void FormPeer::SetBounds(const Rect& bounds) {
@@ -106,7 +106,7 @@ void FormPeer::SetVisible(bool visible) {
 
 void FormPeer::SetFocus() {
   if (gtk_widget_get_visible(Widget())) gtk_window_present(Window());
-  system_.NoteActive(this);
+  system_.NoteActive({}, this);
 }
 
 void FormPeer::SetCaption(const std::string& caption) { gtk_window_set_title(Window(), ToGtk(caption).c_str()); }
@@ -228,7 +228,7 @@ gboolean FormPeer::OnFocusInEvent(GtkWidget*, GdkEventFocus*, gpointer self) {
   // A window disabled behind a modal one cannot become active, though a
   // window manager or a person may still give it the keyboard focus.
   if (!gtk_widget_is_sensitive(form->Widget())) return FALSE;
-  form->system_.NoteActive(form);
+  form->system_.NoteActive({}, form);
   form->Report(Activate{});
   return FALSE;
 }

@@ -141,9 +141,7 @@ void GtkWindowSystem::MinimizeApplication() {
   for (FormPeer* form : forms_) gtk_window_iconify(form->Window());
 }
 
-void GtkWindowSystem::AddForm(FormPeer* form) { forms_.push_back(form); }
-
-void GtkWindowSystem::RemoveForm(FormPeer* form) {
+void GtkWindowSystem::RemoveForm(Badge<FormPeer>, FormPeer* form) {
   std::erase(forms_, form);
   if (active_ == form) active_ = nullptr;
 }

@@ -12,6 +12,7 @@
 #include "platform/gtk/EngineSettings.h"
 #include "platform/gtk/PictureStore.h"
 #include "platform/gtk/SessionEndWatch.h"
+#include "rtl/Badge.h"
 
 namespace platform::gtk {
 
@@ -48,9 +49,9 @@ class GtkWindowSystem : public IWindowSystem {
   EngineSettings CurrentEngineSettings() const { return EngineSettings::Load(engineSettingsFile_); }
 
   // Forms tell the system about themselves.
-  void AddForm(FormPeer* form);
-  void RemoveForm(FormPeer* form);
-  void NoteActive(FormPeer* form) { active_ = form; }
+  void AddForm(Badge<FormPeer>, FormPeer* form) { forms_.push_back(form); }
+  void RemoveForm(Badge<FormPeer>, FormPeer* form);
+  void NoteActive(Badge<FormPeer>, FormPeer* form) { active_ = form; }
   // The first window made, which modal windows stand over.
   FormPeer* MainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
 

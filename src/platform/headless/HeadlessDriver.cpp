@@ -103,7 +103,7 @@ void HeadlessDriver::ChooseMenu(IControlPeer* window, std::initializer_list<std:
 void HeadlessDriver::CloseWindow(IControlPeer* window) { Send(window, CloseRequest{}); }
 
 void HeadlessDriver::ActivateWindow(IControlPeer* window) {
-  system_.NoteFocus(&Peer(window));
+  Peer(window).SetFocus();
   Send(window, Activate{});
 }
 

@@ -18,7 +18,7 @@ std::unique_ptr<IControlPeer> HeadlessWindowSystem::CreateWebView(IControlPeer* 
   return std::make_unique<ScriptedWebView>(*this, static_cast<HeadlessPeer*>(parent), listener);
 }
 
-void HeadlessWindowSystem::Unregister(HeadlessPeer* peer) {
+void HeadlessWindowSystem::Unregister(Badge<HeadlessPeer>, HeadlessPeer* peer) {
   std::erase(peers_, peer);
   std::erase(invalidWindows_.windows, peer);
   std::erase(placedWindows_.windows, peer);
@@ -26,7 +26,7 @@ void HeadlessWindowSystem::Unregister(HeadlessPeer* peer) {
   if (activeWindow_ == peer) activeWindow_ = nullptr;
 }
 
-void HeadlessWindowSystem::NoteFocus(HeadlessPeer* peer) {
+void HeadlessWindowSystem::NoteFocus(Badge<HeadlessPeer>, HeadlessPeer* peer) {
   activeWindow_ = peer->Window();
   if (peer != activeWindow_)
     focusedPeer_ = peer;
@@ -34,9 +34,7 @@ void HeadlessWindowSystem::NoteFocus(HeadlessPeer* peer) {
     focusedPeer_ = nullptr;
 }
 
-void HeadlessWindowSystem::InvalidateWindow(HeadlessPeer* window) { Queue(invalidWindows_, window); }
-
-void HeadlessWindowSystem::WindowPlaced(HeadlessPeer* window) {
+void HeadlessWindowSystem::WindowPlaced(Badge<HeadlessPeer>, HeadlessPeer* window) {
   if (windowManagerFrame_) Queue(placedWindows_, window);
 }
 

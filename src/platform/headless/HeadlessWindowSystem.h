@@ -14,6 +14,7 @@
 #include "platform/headless/HeadlessPeer.h"
 #include "platform/headless/RecordingShell.h"
 #include "platform/headless/ScriptedClock.h"
+#include "rtl/Badge.h"
 
 namespace platform::headless {
 
@@ -85,14 +86,14 @@ class HeadlessWindowSystem : public IWindowSystem {
   const std::optional<Insets>& WindowManagerFrame() const { return windowManagerFrame_; }
 
   // peers tell the system
-  void Register(HeadlessPeer* peer) { peers_.push_back(peer); }
-  void Unregister(HeadlessPeer* peer);
-  void NoteFocus(HeadlessPeer* peer);
+  void Register(Badge<HeadlessPeer>, HeadlessPeer* peer) { peers_.push_back(peer); }
+  void Unregister(Badge<HeadlessPeer>, HeadlessPeer* peer);
+  void NoteFocus(Badge<HeadlessPeer>, HeadlessPeer* peer);
   // Queues a paint of the whole window, run from the message loop if the
   // window is showing by then.
-  void InvalidateWindow(HeadlessPeer* window);
+  void InvalidateWindow(Badge<HeadlessPeer>, HeadlessPeer* window) { Queue(invalidWindows_, window); }
   // Queues the report of the window's size, under a window manager of its own frame.
-  void WindowPlaced(HeadlessPeer* window);
+  void WindowPlaced(Badge<HeadlessPeer>, HeadlessPeer* window);
 
  private:
   struct Timer {
