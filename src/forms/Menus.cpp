@@ -125,7 +125,7 @@ bool TMainMenu::AccessKey(char ch) {
     TMenuItem* item = root_.Items(i);
     if (item->AccessKey() != wanted || !item->Enabled()) continue;
     if (item->Count() > 0) {
-      if (form_ && form_->Peer()) form_->Peer()->OpenMenu(i);
+      if (form_) form_->OpenMenu({}, i);
     } else {
       item->Click();
     }

@@ -1,18 +1,20 @@
 #include "forms/TCheckListBox.h"
 
 // A list is white unless its window's design says otherwise.
-TCheckListBox::TCheckListBox(TComponent* owner) : TWinControl(owner), items_(*this) {
+TCheckListBox::TCheckListBox(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
   SetColor(clWhite);
 }
 
-// The peer reads the entries: it goes before they do.
-TCheckListBox::~TCheckListBox() { ResetPeer(); }
+platform::IControlPeer& TCheckListBox::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateCheckListBoxPeer(*parent, *this);
+  return *peer_;
+}
 
 void TCheckListBox::ApplyToPeer() {
   TWinControl::ApplyToPeer();
-  Peer()->SetItemHeight(itemHeight_);
-  items_.PushAll();
+  peer_->SetItemHeight(itemHeight_);
+  items_.ShowIn(*peer_);
 }
 
 bool TCheckListBox::KeyDown(Word& key, TShiftState shift) {

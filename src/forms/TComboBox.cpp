@@ -2,8 +2,10 @@
 
 TComboBox::TComboBox(TComponent* owner) : TCustomEdit(owner), items_(*this) {}
 
-// The peer reads the entries: it goes before they do.
-TComboBox::~TComboBox() { ResetPeer(); }
+platform::IControlPeer& TComboBox::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateComboBoxPeer(*parent, *this);
+  return *peer_;
+}
 
 void TComboBox::TextKeepingItems::Clear() {
   const AnsiString text = box_.Text();
@@ -14,14 +16,14 @@ void TComboBox::TextKeepingItems::Clear() {
 void TComboBox::SetDroppedDown(bool dropped) {
   if (dropped == droppedDown_) return;
   droppedDown_ = dropped;
-  if (Peer()) Peer()->SetDroppedDown(dropped);
+  if (peer_) peer_->SetDroppedDown(dropped);
 }
 
 void TComboBox::ApplyToPeer() {
   TCustomEdit::ApplyToPeer();
-  Peer()->SetDropDownCount(dropDownCount_);
-  Peer()->SetItemHeight(itemHeight_);
-  items_.PushAll();
+  peer_->SetDropDownCount(dropDownCount_);
+  peer_->SetItemHeight(itemHeight_);
+  items_.ShowIn(*peer_);
 }
 
 bool TComboBox::KeyDown(Word& key, TShiftState shift) {

@@ -7,19 +7,19 @@ void TCustomEdit::SetText(AnsiString text) {
   text_ = std::move(text);
   selStart_ = static_cast<int>(text_.size());
   selLength_ = 0;
-  if (Peer()) Peer()->SetText(text_);
+  if (platform::IEditPeer* peer = EditPeer()) peer->SetText(text_);
 }
 
 void TCustomEdit::SetSelection(int start, int length) {
   selStart_ = start;
   selLength_ = length;
-  if (Peer()) Peer()->SetSelection(start, length);
+  if (platform::IEditPeer* peer = EditPeer()) peer->SetSelection(start, length);
 }
 
 void TCustomEdit::ApplyToPeer() {
   TWinControl::ApplyToPeer();
-  Peer()->SetText(text_);
-  Peer()->SetSelection(selStart_, selLength_);
+  EditPeer()->SetText(text_);
+  EditPeer()->SetSelection(selStart_, selLength_);
 }
 
 bool TCustomEdit::HandlePeerEvent(const platform::PeerEvent& event) {
@@ -29,4 +29,9 @@ bool TCustomEdit::HandlePeerEvent(const platform::PeerEvent& event) {
   selStart_ = changed->selStart;
   selLength_ = changed->selLength;
   return true;
+}
+
+platform::IControlPeer& TEdit::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateEditPeer(*parent, *this);
+  return *peer_;
 }

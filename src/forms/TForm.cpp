@@ -10,10 +10,12 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
   CreatePeer();
 }
 
-TForm::~TForm() {
-  // Children go before the window they stand in.
-  DestroyComponents();
-  ResetPeer();
+// Children go before the window they stand in.
+TForm::~TForm() { DestroyComponents(); }
+
+platform::IControlPeer& TForm::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* /*parent*/) {
+  peer_ = system.CreateFormPeer(*this);
+  return *peer_;
 }
 
 platform::Size TForm::FrameSize() const {
@@ -52,12 +54,12 @@ void TForm::TakeReportedSize(const platform::Rect& outer, const platform::Size& 
 void TForm::SetBorderStyle(TBorderStyle style) {
   if (style == borderStyle_) return;
   borderStyle_ = style;
-  if (Peer()) Peer()->SetBorder(borderStyle_, ShownBorderIcons());
+  if (peer_) peer_->SetBorder(borderStyle_, ShownBorderIcons());
 }
 
 void TForm::SetNoBorderIcons() {
   borderIcons_ = {false, false, false};
-  if (Peer()) Peer()->SetBorder(borderStyle_, ShownBorderIcons());
+  if (peer_) peer_->SetBorder(borderStyle_, ShownBorderIcons());
 }
 
 platform::BorderIcons TForm::ShownBorderIcons() const {
@@ -65,7 +67,7 @@ platform::BorderIcons TForm::ShownBorderIcons() const {
 }
 
 void TForm::EnabledChanged() {
-  if (Peer()) Peer()->SetBorder(borderStyle_, ShownBorderIcons());
+  if (peer_) peer_->SetBorder(borderStyle_, ShownBorderIcons());
 }
 
 void TForm::SetMenu(TMainMenu* menu) {
@@ -76,22 +78,36 @@ void TForm::SetMenu(TMainMenu* menu) {
 }
 
 void TForm::ShowMenu() {
-  if (!Peer()) return;
+  if (!peer_) return;
   if (menu_)
-    Peer()->SetMenu(menu_->Model(), menu_->Pictures());
+    peer_->SetMenu(menu_->Model(), menu_->Pictures());
   else
-    Peer()->SetMenu({}, {});
+    peer_->SetMenu({}, {});
+}
+
+void TForm::OpenMenu(Badge<TMainMenu>, int index) {
+  if (peer_) peer_->OpenMenu(index);
 }
 
 void TForm::SetWindowState(TWindowState state) {
   if (state == windowState_) return;
   windowState_ = state;
-  if (Peer()) Peer()->SetWindowState(state);
+  if (peer_) peer_->SetWindowState(state);
 }
 
 void TForm::ApplyToPeer() {
-  Peer()->SetBorder(borderStyle_, ShownBorderIcons());
+  peer_->SetBorder(borderStyle_, ShownBorderIcons());
   TWinControl::ApplyToPeer();
+  peer_->SetCaption(Caption());
+  if (!Picture().empty()) peer_->SetPicture(Picture());
+}
+
+void TForm::CaptionChanged() {
+  if (peer_) peer_->SetCaption(Caption());
+}
+
+void TForm::PictureChanged() {
+  if (peer_) peer_->SetPicture(Picture());
 }
 
 void TForm::FocusControl(TWinControl* control) {
@@ -100,7 +116,7 @@ void TForm::FocusControl(TWinControl* control) {
 }
 
 void TForm::TakeFocus() {
-  Peer()->SetFocus();
+  peer_->SetFocus();
   if (activeControl_) FocusControl(activeControl_);
 }
 
@@ -154,14 +170,14 @@ int TForm::ShowModal() {
   const std::vector<TForm*> disabled = Application->DisableFormsExcept({}, this);
   modal_ = true;
   modalResult_ = mrNone;
-  Peer()->BeginModal();
+  peer_->BeginModal();
   Show();
   Application->WindowSystem().RunLoop([this] {
     if (Application->Terminated()) modalResult_ = mrCancel;
     if (modalResult_ != mrNone) CloseModal();
     return modalResult_ != mrNone;
   });
-  Peer()->EndModal();
+  peer_->EndModal();
   modal_ = false;
   Application->EnableForms({}, disabled);
   Hide();
@@ -182,7 +198,7 @@ void TForm::CloseModal() {
 }
 
 void TForm::Repaint() {
-  if (Peer()) Peer()->Repaint();
+  if (peer_) peer_->Repaint();
 }
 
 void TForm::PaintClientArea(platform::ICanvas& screen) {
@@ -213,7 +229,7 @@ void TForm::BoundsChanged() {
 // leave an empty screen with no way back to them: the window comes back at once.
 void TForm::TakeReportedState(TWindowState state) {
   if (state == wsMinimized && Application->ModalForm()) {
-    Peer()->SetWindowState(windowState_);
+    peer_->SetWindowState(windowState_);
     return;
   }
   windowState_ = state;

@@ -1,6 +1,7 @@
 #pragma once
 // A top-level window: creation, showing, activation, closing, modal display,
 // the key routing of its controls, and the outer/client geometry.
+#include <memory>
 #include <optional>
 
 #include "forms/TCanvas.h"
@@ -37,6 +38,8 @@ class TForm : public TWinControl {
   void SetMenu(TMainMenu* menu);
   // The menu's items changed.
   void MenuChanged(Badge<TMainMenu>) { ShowMenu(); }
+  // Drops down the menu of the menu-bar entry.
+  void OpenMenu(Badge<TMainMenu>, int index);
 
   int ClientWidth() const { return Width() - FrameSize().width; }
   int ClientHeight() const { return Height() - FrameSize().height; }
@@ -82,8 +85,10 @@ class TForm : public TWinControl {
   bool IsShortCut(Word key, TShiftState shift);
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::Form; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
   void ApplyToPeer() override;
+  void CaptionChanged() override;
+  void PictureChanged() override;
   bool HandlePeerEvent(const platform::PeerEvent& event) override;
   void BoundsChanged() override;
   void EnabledChanged() override;
@@ -118,4 +123,5 @@ class TForm : public TWinControl {
   // The size was last set as a client size, which a frame learnt later keeps.
   bool clientSized_ = false;
   TCanvas canvas_;
+  std::unique_ptr<platform::IFormPeer> peer_;
 };

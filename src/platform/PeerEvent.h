@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "platform/Canvas.h"
-#include "platform/ControlPeer.h"
+#include "platform/FormPeer.h"
 #include "platform/Geometry.h"
 #include "platform/Keys.h"
 

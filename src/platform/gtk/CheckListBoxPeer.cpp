@@ -33,7 +33,7 @@ void CheckListBoxPeer::SetColor(Color color) {
 
 // The tick itself changes when the class library says so.
 void CheckListBoxPeer::ReportToggled(int index) {
-  Report(platform::ItemChecked{index, !items_->Checked(index)});
+  Report(ItemChecked{index, !items_->Checked(index)});
 }
 
 }  // namespace platform::gtk

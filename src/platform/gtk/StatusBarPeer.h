@@ -3,11 +3,12 @@
 // right end. A simple text is kept but not shown: the bar stays in panel mode.
 #include <vector>
 
+#include "platform/Peers.h"
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
 
-class StatusBarPeer : public GtkPeer {
+class StatusBarPeer : public GtkPeer, public IStatusBarPeer {
  public:
   StatusBarPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
 

@@ -34,8 +34,8 @@ class HeadlessDriver {
   void ChangeWindowState(IControlPeer* window, WindowState state);
 
   HeadlessWindowSystem& System() { return system_; }
-  static HeadlessPeer& Peer(IControlPeer* peer) { return *static_cast<HeadlessPeer*>(peer); }
-  static ScriptedWebView& WebView(IControlPeer* peer) { return *static_cast<ScriptedWebView*>(peer); }
+  static HeadlessPeer& Peer(IControlPeer* peer) { return dynamic_cast<HeadlessPeer&>(*peer); }
+  static ScriptedWebView& WebView(IControlPeer* peer) { return dynamic_cast<ScriptedWebView&>(*peer); }
 
  private:
   bool PressKeyChar(Word key, TShiftState shift, char ch);

@@ -63,7 +63,7 @@ class WindowTest : public DisplayTest {
   RecordingListener listener_;
   std::unique_ptr<platform::gtk::GtkWindowSystem> system_;
   std::unique_ptr<platform::gtk::FormPeer> form_;
-  std::unique_ptr<platform::IControlPeer> control_;
+  std::unique_ptr<platform::gtk::GtkPeer> control_;
 };
 
 // Runs the main loop until the condition holds or two seconds pass.

@@ -189,7 +189,7 @@ TEST_F(CheckListBoxPeerTest, TheRowsFollowEveryChangeOfTheEntries) {
       {"an entry added in view", [&] { entries.Add(8, "new"); list_->ItemInserted(8); }},
       {"an entry added above the view", [&] { entries.Add(0, "first"); list_->ItemInserted(0); }},
       {"an entry deleted in view", [&] { entries.Remove(9); list_->ItemDeleted(9); }},
-      {"a tick", [&] { entries.ticks[10] = true; list_->ItemChecked(10); }},
+      {"a tick", [&] { entries.ticks[10] = true; list_->TickChanged(10); }},
       {"the last entries deleted", [&] { for (int i = entries.Count() - 1; i >= 3; --i) { entries.Remove(i); list_->ItemDeleted(i); } }},
       {"a new list", [&] { entries = Entries(9); list_->SetItems(entries); }},
   };
@@ -224,7 +224,7 @@ TEST_F(CheckListBoxPeerTest, AClickOnATickAsksForTheOppositeTickWhichShowsOnlyWh
   EXPECT_TRUE(asked[1].checked);
   EXPECT_FALSE(Shown()[3].ticked);
   entries.ticks[22] = true;
-  list_->ItemChecked(22);
+  list_->TickChanged(22);
   EXPECT_TRUE(Shown()[3].ticked);
 }
 
