@@ -27,7 +27,6 @@ ButtonPeer::ButtonPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& 
   // caption would grow wider than designed, its caption off centre.
   gtk_widget_hide(image_);
   gtk_widget_hide(label_);
-  gtk_style_context_add_class(gtk_widget_get_style_context(button), "kalnor-button");
   if (speedButton_) {
     gtk_button_set_relief(GTK_BUTTON(button), GTK_RELIEF_NONE);
     gtk_widget_set_can_focus(button, FALSE);

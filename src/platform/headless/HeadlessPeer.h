@@ -96,7 +96,6 @@ class HeadlessPeer : public IFormPeer,
   std::vector<Color> pixels;
   int paintCount = 0;
 
-  IPeerListener& Listener() { return listener_; }
   // Hands an event to the class library, as the native control would.
   bool Report(const PeerEvent& event) { return listener_.OnPeerEvent(event); }
   // The form this peer stands in (itself for a form).
