@@ -11,7 +11,6 @@
 
 class TListControlItems : public TStrings, public platform::IListItems {
  public:
-
   int Count() const override { return list_.Count(); }
   AnsiString Get(int index) const override { return list_.Get(index); }
   std::string_view Text(int index) const override { return list_.View(index); }
