@@ -100,7 +100,7 @@ int TMainMenu::Register(TMenuItem* item) {
 }
 
 void TMainMenu::Changed() {
-  if (form_) form_->MenuChanged();
+  if (form_) form_->MenuChanged({});
 }
 
 std::vector<platform::MenuEntry> TMainMenu::Model() const { return root_.Model().children; }
@@ -122,7 +122,7 @@ bool TMainMenu::AccessKey(char ch) {
     TMenuItem* item = root_.Items(i);
     if (item->AccessKey() != wanted || !item->Enabled()) continue;
     if (item->Count() > 0) {
-      if (form_ && form_->Peer()) form_->Peer()->OpenMenu(i);
+      if (form_) form_->OpenMenu({}, i);
     } else {
       item->Click();
     }
@@ -131,6 +131,6 @@ bool TMainMenu::AccessKey(char ch) {
   return false;
 }
 
-void TMainMenu::Command(int id) {
+void TMainMenu::Command(Badge<TForm>, int id) {
   if (TMenuItem* item = root_.FindCommand(id); item && item->Count() == 0) item->Click();
 }

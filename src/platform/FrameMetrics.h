@@ -2,7 +2,7 @@
 // The fixed frame of a window: how far the client area lies inside the outer
 // bounds. Both window systems start from these numbers, so layouts match
 // everywhere until a window system reports the client size a window really got.
-#include "platform/ControlPeer.h"
+#include "platform/FormPeer.h"
 
 namespace platform {
 

@@ -59,8 +59,3 @@ class TShiftState {
 constexpr TShiftState operator|(TShiftState::Flag a, TShiftState::Flag b) {
   return TShiftState(a) | TShiftState(b);
 }
-
-// The virtual-key code of a letter or digit typed as a character.
-constexpr Word KeyForChar(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<Word>(c - 'a' + 'A') : static_cast<Word>(static_cast<unsigned char>(c));
-}

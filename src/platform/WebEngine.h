@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/ControlPeer.h"
 #include "platform/Keys.h"
 
 namespace platform {

@@ -8,7 +8,7 @@ namespace platform::gtk {
 
 CheckListBoxPeer::CheckListBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
     : GtkPeer(system, parent, listener),
-      list_(true, {[this](int index) { Report(ItemSelectedEvent(index)); }, [this](int index) { ReportToggled(index); }}),
+      list_(true, {[this](int index) { Report(ItemSelected{index}); }, [this](int index) { ReportToggled(index); }}),
       css_(gtk_css_provider_new()) {
   gtk_style_context_add_provider(gtk_widget_get_style_context(GTK_WIDGET(list_.View())), GTK_STYLE_PROVIDER(css_),
                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
@@ -33,10 +33,7 @@ void CheckListBoxPeer::SetColor(Color color) {
 
 // The tick itself changes when the class library says so.
 void CheckListBoxPeer::ReportToggled(int index) {
-  PeerEvent checked{PeerEventKind::ItemChecked};
-  checked.index = index;
-  checked.checked = !items_->Checked(index);
-  Report(checked);
+  Report(ItemChecked{index, !items_->Checked(index)});
 }
 
 }  // namespace platform::gtk

@@ -85,8 +85,11 @@ Size LabelPeer::Measure(const std::string& caption, const FontSpec& font, int wr
 gboolean LabelPeer::OnCrossingEvent(GtkWidget*, GdkEventCrossing* event, gpointer self) {
   // Moving between the label's own windows is neither coming nor going.
   if (event->detail == GDK_NOTIFY_INFERIOR) return FALSE;
-  static_cast<LabelPeer*>(self)->Report(event->type == GDK_ENTER_NOTIFY ? PeerEventKind::MouseEnter
-                                                                         : PeerEventKind::MouseLeave);
+  auto* label = static_cast<LabelPeer*>(self);
+  if (event->type == GDK_ENTER_NOTIFY)
+    label->Report(MouseEnter{});
+  else
+    label->Report(MouseLeave{});
   return FALSE;
 }
 

@@ -27,10 +27,12 @@ class RecordingListener : public platform::IPeerListener {
     events.push_back(event);
     return consume;
   }
-  std::vector<platform::PeerEvent> Of(platform::PeerEventKind kind) const {
-    std::vector<platform::PeerEvent> found;
+  // The reports of one kind, in order.
+  template <class Event>
+  std::vector<Event> Of() const {
+    std::vector<Event> found;
     for (const auto& e : events)
-      if (e.kind == kind) found.push_back(e);
+      if (const auto* event = std::get_if<Event>(&e)) found.push_back(*event);
     return found;
   }
 
@@ -61,7 +63,7 @@ class WindowTest : public DisplayTest {
   RecordingListener listener_;
   std::unique_ptr<platform::gtk::GtkWindowSystem> system_;
   std::unique_ptr<platform::gtk::FormPeer> form_;
-  std::unique_ptr<platform::IControlPeer> control_;
+  std::unique_ptr<platform::gtk::GtkPeer> control_;
 };
 
 // Runs the main loop until the condition holds or two seconds pass.
