@@ -63,8 +63,7 @@ void PaintCairo(benchmark::State& state, bool doubleBuffered) {
       cairo_image_surface_create(CAIRO_FORMAT_RGB24, Form1->ClientWidth(), Form1->ClientHeight());
   cairo_t* cr = cairo_create(surface);
   platform::gtk::CairoCanvas canvas(cr);
-  platform::PeerEvent paint{platform::PeerEventKind::Paint};
-  paint.canvas = &canvas;
+  const platform::PeerEvent paint = platform::Paint{canvas};
   for (auto _ : state) {
     window.Screen().Report(paint);
     cairo_surface_flush(surface);

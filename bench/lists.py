@@ -19,9 +19,10 @@ plus three times the two files.
 
     lists.py KALNOR BARE_WEBKIT LIST_FILE_BENCH [RUNS] [SIZES...]
 
-Run it through lists.sh, which builds the programs and gives it a D-Bus
-session. Where the controls stand is read once through the accessibility
-bus; the measured runs have it switched off."""
+Run it through lists.sh, which builds the programs and runs it on a virtual
+screen under openbox with a D-Bus session of its own, as the end-to-end tests
+run. Where the controls stand is read once through the accessibility bus; the
+measured runs have it switched off."""
 
 import ctypes
 import os
@@ -36,7 +37,8 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 
-SCREEN = "1600x1000x24"
+import xlib  # noqa: E402 (found through the path above)
+
 HUGE = "huge"  # one line of 100 MB in each file
 SETTLED_AFTER = 0.3  # seconds without a change: the screen shows the result
 LAST_LETTER = "z"  # only the last address begins with it
@@ -46,28 +48,13 @@ class X11:
     """Input through XTest and pixels through XGetImage, without a process per call."""
 
     def __init__(self):
-        self.x = ctypes.cdll.LoadLibrary("libX11.so.6")
+        self.x = xlib.load()
         self.xtst = ctypes.cdll.LoadLibrary("libXtst.so.6")
-        self.x.XOpenDisplay.restype = ctypes.c_void_p
-        self.x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        self.x.XDefaultRootWindow.restype = ctypes.c_ulong
-        self.x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-        self.x.XStringToKeysym.restype = ctypes.c_ulong
-        self.x.XStringToKeysym.argtypes = [ctypes.c_char_p]
-        self.x.XKeysymToKeycode.restype = ctypes.c_ubyte
-        self.x.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-        self.x.XGetImage.restype = ctypes.POINTER(_XImage)
-        self.x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
-                                     ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
-        self.x.XDestroyImage.argtypes = [ctypes.POINTER(_XImage)]
-        self.x.XFlush.argtypes = [ctypes.c_void_p]
         self.xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
         self.xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
         self.xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int,
                                                    ctypes.c_ulong]
-        self.display = self.x.XOpenDisplay(None)
-        if not self.display:
-            raise SystemExit("cannot open the X display")
+        self.display = xlib.open_display(self.x)
         self.root = self.x.XDefaultRootWindow(self.display)
 
     def key(self, name):
@@ -110,31 +97,6 @@ class X11:
         return None if changed_at is None else changed_at - start
 
 
-class _XImage(ctypes.Structure):
-    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
-                ("format", ctypes.c_int), ("data", ctypes.c_void_p), ("byte_order", ctypes.c_int),
-                ("bitmap_unit", ctypes.c_int), ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
-                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int), ("bits_per_pixel", ctypes.c_int)]
-
-
-def start_display():
-    """Xvfb on a free display with openbox managing it; DISPLAY is set to it."""
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", SCREEN, "-nolisten", "tcp"],
-                            pass_fds=[write], stderr=subprocess.DEVNULL)
-    os.close(write)
-    with os.fdopen(read) as pipe:
-        os.environ["DISPLAY"] = ":" + pipe.readline().strip()
-    manager = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    end = time.monotonic() + 20
-    while "_NET_SUPPORTING_WM_CHECK(WINDOW)" not in subprocess.run(
-            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True).stdout:
-        if time.monotonic() > end:
-            raise SystemExit("openbox did not start")
-        time.sleep(0.05)
-    return [manager, xvfb]
-
-
 def addresses(count):
     """Web addresses of 30 to 60 characters; the last one alone begins with LAST_LETTER."""
     hosts = ["www.seznam.cz", "www.idnes.cz", "cs.wikipedia.org", "www.novinky.cz", "www.mapy.cz", "github.com"]
@@ -147,20 +109,20 @@ def addresses(count):
         lines.append(line)
     if count:
         lines.append(f"{LAST_LETTER}zz.example.test/the-last-address")
-    return "".join(line + "\r\n" for line in lines).encode("ascii")
+    return lines
 
 
 def make_folder(size, home):
     """A current folder with both list files, engine settings and no blinking caret."""
+    from kalnor_e2e import list_file_bytes, write_engine_settings
     folder = tempfile.mkdtemp(prefix=f"kalnor-lists-{size}-")
-    text = b"http://huge.test/" + b"x" * (100 << 20) + b"\r\n" if size == HUGE else addresses(size)
+    text = list_file_bytes(["http://huge.test/" + "x" * (100 << 20)] if size == HUGE else addresses(size))
     for name in ("edit.kln", "history.kln"):
         with open(os.path.join(folder, name), "wb") as f:
             f.write(text)
     os.makedirs(os.path.join(folder, "config", "kalnor"))
     os.makedirs(os.path.join(folder, "config", "gtk-3.0"))
-    with open(os.path.join(folder, "config", "kalnor", "engine.ini"), "w") as ini:
-        ini.write(f"[engine]\nhome={home}\n")
+    write_engine_settings(os.path.join(folder, "config", "kalnor", "engine.ini"), f"home={home}")
     with open(os.path.join(folder, "config", "gtk-3.0", "settings.ini"), "w") as ini:
         ini.write("[Settings]\ngtk-cursor-blink=false\ngtk-enable-animations=false\n")
     return folder
@@ -272,7 +234,6 @@ def main():
     kalnor, bare, list_file_bench = sys.argv[1:4]
     runs = int(sys.argv[4]) if len(sys.argv) > 4 else 5
     sizes = [s if s == HUGE else int(s) for s in sys.argv[5:]] or [0, 10_000, 100_000, 1_000_000, HUGE]
-    helpers = start_display()
     os.environ["KALNOR"] = kalnor  # the harness reads it as it loads
     from kalnor_e2e import PageServer
     server = PageServer()
@@ -306,9 +267,6 @@ def main():
             print_table(rows, runs)
     finally:
         server.close()
-        for helper in helpers:
-            helper.kill()
-            helper.wait()
 
 
 def print_table(rows, runs):

@@ -4,7 +4,12 @@
 #include "forms/TForm.h"
 #include "rtl/CodePage.h"
 
-TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
+TButtonControl::TButtonControl(TComponent* owner) : TButtonBase(owner) { SetTabStop(true); }
+
+platform::IControlPeer& TButtonControl::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateButtonPeer(*parent, *this);
+  return *peer_;
+}
 
 void TButtonControl::Click() {
   if (TForm* form = ParentForm(); form && modalResult_ != mrNone) form->SetModalResult(modalResult_);
@@ -56,4 +61,9 @@ void TBitBtn::SetKind(TBitBtnKind kind) {
     case bkCustom:
       break;
   }
+}
+
+platform::IControlPeer& TSpeedButton::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateSpeedButtonPeer(*parent, *this);
+  return *peer_;
 }

@@ -1,9 +1,34 @@
 #pragma once
 // Buttons: push buttons with default, cancel and modal-result behaviour, the
 // bitmap button with its kinds, and the speed button of tool bars.
+#include <memory>
+
 #include "forms/TWinControl.h"
 
-class TButtonControl : public TWinControl {
+// What both kinds of button share, windowed or not: a button peer showing
+// the caption and the picture.
+template <class Base>
+class TButtonBase : public Base {
+ public:
+  using Base::Base;
+
+ protected:
+  void ApplyToPeer() override {
+    Base::ApplyToPeer();
+    peer_->SetCaption(this->Caption());
+    if (!this->Picture().empty()) peer_->SetPicture(this->Picture());
+  }
+  void CaptionChanged() override {
+    if (peer_) peer_->SetCaption(this->Caption());
+  }
+  void PictureChanged() override {
+    if (peer_) peer_->SetPicture(this->Picture());
+  }
+
+  std::unique_ptr<platform::IButtonPeer> peer_;
+};
+
+class TButtonControl : public TButtonBase<TWinControl> {
  public:
   explicit TButtonControl(TComponent* owner);
 
@@ -24,7 +49,7 @@ class TButtonControl : public TWinControl {
   bool KeyPress(char ch) override;
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::Button; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
 
  private:
   bool default_ = false;
@@ -54,10 +79,10 @@ class TBitBtn : public TButtonControl {
 };
 
 // A picture button that never takes the focus.
-class TSpeedButton : public TControl {
+class TSpeedButton : public TButtonBase<TControl> {
  public:
-  using TControl::TControl;
+  using TButtonBase::TButtonBase;
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::SpeedButton; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
 };

@@ -1,21 +1,39 @@
 #include "forms/Containers.h"
 
-platform::PeerKind TToolBar::PeerType() const {
-  return dynamic_cast<TControlBar*>(Parent()) ? platform::PeerKind::ControlBand : platform::PeerKind::Container;
+#include "platform/TabRow.h"
+
+platform::IControlPeer& TContainerControl::MakePeer(platform::IWindowSystem& system,
+                                                    platform::IControlPeer* parent) {
+  peer_ = IsBand() ? system.CreateControlBandPeer(*parent, *this) : system.CreateContainerPeer(*parent, *this);
+  return *peer_;
+}
+
+void TContainerControl::ApplyToPeer() {
+  TWinControl::ApplyToPeer();
+  peer_->SetCaption(Caption());
+}
+
+void TContainerControl::CaptionChanged() {
+  if (peer_) peer_->SetCaption(Caption());
 }
 
 void TTabControl::SetTabs(std::vector<AnsiString> tabs) {
   tabs_ = std::move(tabs);
-  if (Peer()) Peer()->SetTabs(tabs_);
+  if (peer_) peer_->SetTabs(tabs_);
 }
 
 platform::Rect TTabControl::DisplayRect() const {
   constexpr int border = 4;
-  constexpr int tabRow = 20;
-  return {border, border + tabRow, Width() - 2 * border, Height() - 2 * border - tabRow};
+  return {border, border + platform::kTabRowHeight, Width() - 2 * border,
+          Height() - 2 * border - platform::kTabRowHeight};
+}
+
+platform::IControlPeer& TTabControl::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateTabControlPeer(*parent, *this);
+  return *peer_;
 }
 
 void TTabControl::ApplyToPeer() {
   TWinControl::ApplyToPeer();
-  Peer()->SetTabs(tabs_);
+  peer_->SetTabs(tabs_);
 }

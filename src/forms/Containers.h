@@ -1,27 +1,41 @@
 #pragma once
 // Controls that hold others: the control bar with its tool-bar bands, and the
 // tab control whose page area its children share.
+#include <memory>
 #include <vector>
 
 #include "forms/TWinControl.h"
 
-class TControlBar : public TWinControl {
+// A control holding others whose peer shows the caption where it has one to show.
+class TContainerControl : public TWinControl {
  public:
   using TWinControl::TWinControl;
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::Container; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
+  // A band the user can drag, rather than a plain container.
+  virtual bool IsBand() const { return false; }
+  void ApplyToPeer() override;
+  void CaptionChanged() override;
+
+ private:
+  std::unique_ptr<platform::IContainerPeer> peer_;
 };
 
-class TToolBar : public TWinControl {
+class TControlBar : public TContainerControl {
  public:
-  using TWinControl::TWinControl;
+  using TContainerControl::TContainerControl;
+};
+
+class TToolBar : public TContainerControl {
+ public:
+  using TContainerControl::TContainerControl;
   TComponent* Images() const { return images_; }
   void SetImages(TComponent* images) { images_ = images; }
 
  protected:
   // Inside a control bar a tool bar is a band the user can drag.
-  platform::PeerKind PeerType() const override;
+  bool IsBand() const override { return dynamic_cast<TControlBar*>(Parent()) != nullptr; }
 
  private:
   TComponent* images_ = nullptr;
@@ -37,9 +51,10 @@ class TTabControl : public TWinControl {
   platform::Rect DisplayRect() const override;
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::TabControl; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
   void ApplyToPeer() override;
 
  private:
   std::vector<AnsiString> tabs_;
+  std::unique_ptr<platform::ITabControlPeer> peer_;
 };

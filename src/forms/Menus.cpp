@@ -2,6 +2,7 @@
 
 #include "forms/TForm.h"
 #include "forms/TImageList.h"
+#include "rtl/AccessKeyCaption.h"
 #include "rtl/CodePage.h"
 
 std::string TShortCut::Text() const {
@@ -9,7 +10,7 @@ std::string TShortCut::Text() const {
     case 0: return {};
     case VK_DELETE: return "Del";
     default:
-      if (key >= VK_F1 && key < VK_F1 + 24) {
+      if (key >= VK_F1 && key <= VK_F24) {
         // Appended, not prepended: inserting before the number trips GCC's overlap analysis.
         std::string text = "F";
         text += std::to_string(key - VK_F1 + 1);
@@ -20,12 +21,8 @@ std::string TShortCut::Text() const {
 }
 
 char AccessKeyOf(const AnsiString& caption) {
-  for (size_t i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != '&') continue;
-    if (caption[i + 1] != '&') return AnsiUpperCase(caption.substr(i + 1, 1))[0];
-    ++i;
-  }
-  return 0;
+  const AccessKeyCaption parsed = AccessKeyCaption::Parse(caption);
+  return parsed.keyIndex < 0 ? 0 : AnsiUpperCase(parsed.text.substr(parsed.keyIndex, 1))[0];
 }
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
@@ -103,7 +100,7 @@ int TMainMenu::Register(TMenuItem* item) {
 }
 
 void TMainMenu::Changed() {
-  if (form_) form_->MenuChanged();
+  if (form_) form_->MenuChanged({});
 }
 
 std::vector<platform::MenuEntry> TMainMenu::Model() const { return root_.Model().children; }
@@ -125,7 +122,7 @@ bool TMainMenu::AccessKey(char ch) {
     TMenuItem* item = root_.Items(i);
     if (item->AccessKey() != wanted || !item->Enabled()) continue;
     if (item->Count() > 0) {
-      if (form_ && form_->Peer()) form_->Peer()->OpenMenu(i);
+      if (form_) form_->OpenMenu({}, i);
     } else {
       item->Click();
     }
@@ -134,6 +131,6 @@ bool TMainMenu::AccessKey(char ch) {
   return false;
 }
 
-void TMainMenu::Command(int id) {
+void TMainMenu::Command(Badge<TForm>, int id) {
   if (TMenuItem* item = root_.FindCommand(id); item && item->Count() == 0) item->Click();
 }

@@ -5,6 +5,7 @@
 
 #include "forms/TComponent.h"
 #include "platform/MenuModel.h"
+#include "rtl/Badge.h"
 
 class TForm;
 class TImageList;
@@ -71,7 +72,8 @@ class TMainMenu : public TComponent {
   TImageList* Images() const { return images_; }
   void SetImages(TImageList* images) { images_ = images; }
 
-  void SetForm(TForm* form) { form_ = form; }
+  // The window whose menu bar this is.
+  void SetForm(Badge<TForm>, TForm* form) { form_ = form; }
   std::vector<platform::MenuEntry> Model() const;
   std::vector<std::string> Pictures() const;
 
@@ -79,7 +81,8 @@ class TMainMenu : public TComponent {
   bool IsShortCut(Word key, TShiftState shift);
   // Opens the menu-bar entry with this access key, or runs it when it is a command.
   bool AccessKey(char ch);
-  void Command(int id);
+  // Runs the item with this command id, chosen in the window's menu bar.
+  void Command(Badge<TForm>, int id);
 
  private:
   friend class TMenuItem;

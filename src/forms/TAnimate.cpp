@@ -12,7 +12,7 @@ TAnimate::TAnimate(TComponent* owner) : TWinControl(owner), clock_(TComponent::C
 void TAnimate::SetCommonAVI(TCommonAVI clip) {
   if (clip == clip_) return;
   clip_ = clip;
-  if (Peer()) Peer()->SetClip(clip_);
+  if (peer_) peer_->SetClip(clip_);
   clock_->SetInterval(platform::FormatOf(clip_).frameInterval);
   ShowFrame(FrameCount() > 0 ? 1 : 0);
   UpdateClock();
@@ -37,18 +37,23 @@ int TAnimate::LastFrame() const {
 
 void TAnimate::ShowFrame(int frame) {
   frame_ = frame;
-  if (Peer()) Peer()->ShowFrame(frame_);
+  if (peer_) peer_->ShowFrame(frame_);
 }
 
 void TAnimate::NextFrame() { ShowFrame(frame_ >= LastFrame() ? 1 : frame_ + 1); }
 
 void TAnimate::UpdateClock() { clock_->SetEnabled(active_ && FrameCount() > 0 && OnScreen()); }
 
+platform::IControlPeer& TAnimate::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateAnimatePeer(*parent, *this);
+  return *peer_;
+}
+
 void TAnimate::ApplyToPeer() {
   TWinControl::ApplyToPeer();
-  Peer()->SetColor(ParentColor());
-  Peer()->SetClip(clip_);
-  Peer()->ShowFrame(frame_);
+  peer_->SetColor(ParentColor());
+  peer_->SetClip(clip_);
+  peer_->ShowFrame(frame_);
   UpdateClock();
 }
 

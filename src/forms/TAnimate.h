@@ -2,6 +2,8 @@
 // A clip played in a box: frames 1 to StopFrame, centred, over and over while
 // active. The clock runs only while the box is on screen, so an animation in
 // a hidden window costs nothing.
+#include <memory>
+
 #include "forms/TWinControl.h"
 #include "platform/Clip.h"
 
@@ -27,7 +29,7 @@ class TAnimate : public TWinControl {
   void SetActive(bool active);
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::Animate; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
   void ApplyToPeer() override;
   void ShowingChanged() override;
 
@@ -42,4 +44,5 @@ class TAnimate : public TWinControl {
   bool active_ = false;
   int frame_ = 0;
   TTimer* clock_;
+  std::unique_ptr<platform::IAnimatePeer> peer_;
 };

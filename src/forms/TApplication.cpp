@@ -78,18 +78,18 @@ void TApplication::ShowException(const std::exception& error) {
     windowSystem_.ShowErrorBox(text, title_);
 }
 
-bool TApplication::IsShortCut(TForm* from, Word key, TShiftState shift) {
+bool TApplication::IsShortCut(Badge<TForm>, TForm* from, Word key, TShiftState shift) {
   if (!mainForm_ || mainForm_ == from || !mainForm_->Enabled() || !mainForm_->Menu()) return false;
   return mainForm_->Menu()->IsShortCut(key, shift);
 }
 
-void TApplication::SetFocusedForm(TForm* form) {
+void TApplication::SetFocusedForm(Badge<TForm>, TForm* form) {
   if (form == focusedForm_) return;
   focusedForm_ = form;
-  if (form) form->Activated();
+  if (form) form->Activated({});
 }
 
-void TApplication::RestoreFocusedForm(TForm* form) {
+void TApplication::RestoreFocusedForm(Badge<TForm>, TForm* form) {
   focusedForm_ = form;
   if (form) form->TakeFocus();
 }
@@ -101,7 +101,7 @@ std::vector<TForm*> TApplication::Forms() const {
   return forms;
 }
 
-std::vector<TForm*> TApplication::DisableFormsExcept(TForm* keep) {
+std::vector<TForm*> TApplication::DisableFormsExcept(Badge<TForm>, TForm* keep) {
   std::vector<TForm*> disabled;
   for (TForm* form : Forms())
     if (form != keep && form->Enabled()) {
@@ -111,7 +111,7 @@ std::vector<TForm*> TApplication::DisableFormsExcept(TForm* keep) {
   return disabled;
 }
 
-void TApplication::EnableForms(const std::vector<TForm*>& forms) {
+void TApplication::EnableForms(Badge<TForm>, const std::vector<TForm*>& forms) {
   for (TForm* form : forms) form->SetEnabled(true);
 }
 
@@ -121,7 +121,7 @@ TForm* TApplication::ModalForm() const {
   return nullptr;
 }
 
-void TApplication::AlignForms() {
+void TApplication::AlignForms(Badge<TForm>) {
   const platform::Rect area = windowSystem_.WorkArea();
   for (TForm* form : Forms())
     if (form->Visible() && form->Align() == alClient && form->WindowState() == wsNormal)

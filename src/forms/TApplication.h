@@ -40,7 +40,7 @@ class TApplication : public TComponent {
     }
     TForm* raw = form.get();
     Adopt(std::move(form));
-    raw->AfterConstruction();
+    raw->AfterConstruction({});
     if (!mainForm_) mainForm_ = raw;
   }
 
@@ -67,19 +67,19 @@ class TApplication : public TComponent {
 
   // The main window's menu shortcuts, offered keys from any window while the
   // main window is enabled.
-  bool IsShortCut(TForm* from, Word key, TShiftState shift);
+  bool IsShortCut(Badge<TForm>, TForm* from, Word key, TShiftState shift);
 
   TForm* FocusedForm() const { return focusedForm_; }
   // Runs the form's activation when the focused window changes to it.
-  void SetFocusedForm(TForm* form);
+  void SetFocusedForm(Badge<TForm>, TForm* form);
   // Gives the focus back after a modal window without activating anew.
-  void RestoreFocusedForm(TForm* form);
-  std::vector<TForm*> DisableFormsExcept(TForm* keep);
-  void EnableForms(const std::vector<TForm*>& forms);
+  void RestoreFocusedForm(Badge<TForm>, TForm* form);
+  std::vector<TForm*> DisableFormsExcept(Badge<TForm>, TForm* keep);
+  void EnableForms(Badge<TForm>, const std::vector<TForm*>& forms);
   // The window shown modally now; null when none is.
   TForm* ModalForm() const;
   // Lays every visible client-aligned window over the desktop work area.
-  void AlignForms();
+  void AlignForms(Badge<TForm>);
 
  private:
   std::vector<TForm*> Forms() const;

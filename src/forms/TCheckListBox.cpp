@@ -1,18 +1,20 @@
 #include "forms/TCheckListBox.h"
 
 // A list is white unless its window's design says otherwise.
-TCheckListBox::TCheckListBox(TComponent* owner) : TWinControl(owner), items_(*this) {
+TCheckListBox::TCheckListBox(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
   SetColor(clWhite);
 }
 
-// The peer reads the entries: it goes before they do.
-TCheckListBox::~TCheckListBox() { ResetPeer(); }
+platform::IControlPeer& TCheckListBox::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateCheckListBoxPeer(*parent, *this);
+  return *peer_;
+}
 
 void TCheckListBox::ApplyToPeer() {
   TWinControl::ApplyToPeer();
-  Peer()->SetItemHeight(itemHeight_);
-  items_.PushAll();
+  peer_->SetItemHeight(itemHeight_);
+  items_.ShowIn(*peer_);
 }
 
 bool TCheckListBox::KeyDown(Word& key, TShiftState shift) {
@@ -24,15 +26,14 @@ bool TCheckListBox::KeyDown(Word& key, TShiftState shift) {
 }
 
 bool TCheckListBox::HandlePeerEvent(const platform::PeerEvent& event) {
-  const bool inRange = event.index >= 0 && event.index < items_.Count();
-  switch (event.kind) {
-    case platform::PeerEventKind::ItemChecked:
-      if (inRange) SetChecked(event.index, event.checked);
-      return true;
-    case platform::PeerEventKind::ItemSelected:
-      if (inRange) items_.NoteItemIndex(event.index);
-      return true;
-    default:
-      return TWinControl::HandlePeerEvent(event);
+  const auto inRange = [this](int index) { return index >= 0 && index < items_.Count(); };
+  if (const auto* checked = std::get_if<platform::ItemChecked>(&event)) {
+    if (inRange(checked->index)) SetChecked(checked->index, checked->checked);
+    return true;
   }
+  if (const auto* selected = std::get_if<platform::ItemSelected>(&event)) {
+    if (inRange(selected->index)) items_.NoteItemIndex(selected->index);
+    return true;
+  }
+  return TWinControl::HandlePeerEvent(event);
 }

@@ -1,12 +1,13 @@
 #pragma once
 // A list whose entries carry a tick, toggled by a click on the check box or Space.
+#include <memory>
+
 #include "forms/TListControlItems.h"
 #include "forms/TWinControl.h"
 
 class TCheckListBox : public TWinControl {
  public:
   explicit TCheckListBox(TComponent* owner);
-  ~TCheckListBox() override;
 
   TListControlItems* Items() { return &items_; }
   bool Checked(int index) const { return items_.Checked(index); }
@@ -19,11 +20,13 @@ class TCheckListBox : public TWinControl {
   bool KeyDown(Word& key, TShiftState shift) override;
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::CheckListBox; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
   void ApplyToPeer() override;
   bool HandlePeerEvent(const platform::PeerEvent& event) override;
 
  private:
   TListControlItems items_;
   static constexpr int itemHeight_ = 13;
+  // After the entries: the peer reads them, so it goes first.
+  std::unique_ptr<platform::IListPeer> peer_;
 };

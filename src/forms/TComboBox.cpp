@@ -2,8 +2,10 @@
 
 TComboBox::TComboBox(TComponent* owner) : TCustomEdit(owner), items_(*this) {}
 
-// The peer reads the entries: it goes before they do.
-TComboBox::~TComboBox() { ResetPeer(); }
+platform::IControlPeer& TComboBox::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateComboBoxPeer(*parent, *this);
+  return *peer_;
+}
 
 void TComboBox::TextKeepingItems::Clear() {
   const AnsiString text = box_.Text();
@@ -14,14 +16,14 @@ void TComboBox::TextKeepingItems::Clear() {
 void TComboBox::SetDroppedDown(bool dropped) {
   if (dropped == droppedDown_) return;
   droppedDown_ = dropped;
-  if (Peer()) Peer()->SetDroppedDown(dropped);
+  if (peer_) peer_->SetDroppedDown(dropped);
 }
 
 void TComboBox::ApplyToPeer() {
   TCustomEdit::ApplyToPeer();
-  Peer()->SetDropDownCount(dropDownCount_);
-  Peer()->SetItemHeight(itemHeight_);
-  items_.PushAll();
+  peer_->SetDropDownCount(dropDownCount_);
+  peer_->SetItemHeight(itemHeight_);
+  items_.ShowIn(*peer_);
 }
 
 bool TComboBox::KeyDown(Word& key, TShiftState shift) {
@@ -50,16 +52,14 @@ bool TComboBox::AutoComplete(char ch) {
 }
 
 bool TComboBox::HandlePeerEvent(const platform::PeerEvent& event) {
-  switch (event.kind) {
-    case platform::PeerEventKind::DropDown:
-      droppedDown_ = event.checked;
-      return true;
-    case platform::PeerEventKind::ItemSelected:
-      if (event.index < 0 || event.index >= items_.Count()) return true;
-      items_.NoteItemIndex(event.index);
-      SetText(items_.Get(event.index));
-      return true;
-    default:
-      return TCustomEdit::HandlePeerEvent(event);
+  if (const auto* dropDown = std::get_if<platform::DropDown>(&event)) {
+    droppedDown_ = dropDown->open;
+    return true;
   }
+  const auto* selected = std::get_if<platform::ItemSelected>(&event);
+  if (!selected) return TCustomEdit::HandlePeerEvent(event);
+  if (selected->index < 0 || selected->index >= items_.Count()) return true;
+  items_.NoteItemIndex(selected->index);
+  SetText(items_.Get(selected->index));
+  return true;
 }

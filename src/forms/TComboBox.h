@@ -6,7 +6,6 @@
 class TComboBox : public TCustomEdit {
  public:
   explicit TComboBox(TComponent* owner);
-  ~TComboBox() override;
 
   TStrings* Items() { return &items_; }
   int ItemIndex() const { return items_.ItemIndex(); }
@@ -21,7 +20,8 @@ class TComboBox : public TCustomEdit {
   bool KeyPress(char ch) override;
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::ComboBox; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
+  platform::IEditPeer* EditPeer() const override { return peer_.get(); }
   void ApplyToPeer() override;
   bool HandlePeerEvent(const platform::PeerEvent& event) override;
 
@@ -29,7 +29,7 @@ class TComboBox : public TCustomEdit {
   // Clearing the list keeps the text standing in the edit field.
   class TextKeepingItems : public TListControlItems {
    public:
-    explicit TextKeepingItems(TComboBox& box) : TListControlItems(box), box_(box) {}
+    explicit TextKeepingItems(TComboBox& box) : box_(box) {}
     void Clear() override;
 
    private:
@@ -42,4 +42,6 @@ class TComboBox : public TCustomEdit {
   bool droppedDown_ = false;
   static constexpr int dropDownCount_ = 8;
   static constexpr int itemHeight_ = 13;
+  // After the entries: the peer reads them, so it goes first.
+  std::unique_ptr<platform::IComboBoxPeer> peer_;
 };

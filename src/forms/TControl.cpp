@@ -10,16 +10,15 @@ TControl::TControl(TComponent* owner)
 }
 
 TControl::~TControl() {
-  peer_.reset();
-  if (parent_) parent_->RemoveControl(this);
+  if (parent_) parent_->RemoveControl({}, this);
 }
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
-  if (parent_) parent_->RemoveControl(this);
+  if (parent_) parent_->RemoveControl({}, this);
   parent_ = parent;
   if (!parent_) return;
-  parent_->InsertControl(this);
+  parent_->InsertControl({}, this);
   if (parent_->Peer()) CreatePeer();
   RequestParentRealign();
 }
@@ -77,7 +76,6 @@ bool TControl::Showing() const {
 void TControl::SetCaption(const AnsiString& caption) {
   if (caption == caption_) return;
   caption_ = caption;
-  if (peer_) peer_->SetCaption(caption_);
   CaptionChanged();
 }
 
@@ -96,17 +94,13 @@ void TControl::SetShowHint(bool show) {
 void TControl::SetPicture(const std::string& name) {
   if (name == picture_) return;
   picture_ = name;
-  if (peer_) peer_->SetPicture(picture_);
+  PictureChanged();
 }
 
 void TControl::SetCursor(TCursor cursor) {
   if (cursor == cursor_) return;
   cursor_ = cursor;
   if (peer_) peer_->SetCursor(cursor_);
-}
-
-void TControl::FontChanged() {
-  if (peer_) peer_->SetFont(font_.Spec());
 }
 
 TColor TControl::ParentColor() const {
@@ -119,20 +113,13 @@ void TControl::Click() {
 }
 
 void TControl::CreatePeer() {
-  peer_ = MakePeer(parent_ ? parent_->Peer() : nullptr);
+  peer_ = &MakePeer(Application->WindowSystem(), parent_ ? parent_->Peer() : nullptr);
   ApplyToPeer();
-}
-
-std::unique_ptr<platform::IControlPeer> TControl::MakePeer(platform::IControlPeer* parentPeer) {
-  return Application->WindowSystem().CreatePeer(PeerType(), parentPeer, *this);
 }
 
 void TControl::ApplyToPeer() {
   peer_->SetBounds(bounds_);
-  peer_->SetCaption(caption_);
   peer_->SetHint(ShownHint());
-  peer_->SetFont(font_.Spec());
-  if (!picture_.empty()) peer_->SetPicture(picture_);
   if (cursor_ != crDefault) peer_->SetCursor(cursor_);
   peer_->SetEnabled(enabled_);
   peer_->SetVisible(visible_);
@@ -145,7 +132,7 @@ bool TControl::OnPeerEvent(const platform::PeerEvent& event) {
 }
 
 bool TControl::HandlePeerEvent(const platform::PeerEvent& event) {
-  if (event.kind != platform::PeerEventKind::Click || !Enabled()) return false;
+  if (!std::holds_alternative<platform::Click>(event) || !Enabled()) return false;
   Click();
   return true;
 }

@@ -1,12 +1,12 @@
 #pragma once
 // A visual control: bounds, alignment, visibility, caption and a peer that
-// mirrors them in the window system.
-#include <memory>
-
+// mirrors them in the window system. Each kind of control keeps its peer in
+// the peer's role; the common part is reached here.
 #include "forms/TComponent.h"
 #include "forms/TFont.h"
 #include "platform/ControlPeer.h"
 #include "platform/PeerEvent.h"
+#include "platform/WindowSystem.h"
 
 class TWinControl;
 class TForm;
@@ -67,29 +67,33 @@ class TControl : public TComponent, public platform::IPeerListener {
   TNotifyEvent OnClick;
   virtual void Click();
 
-  platform::IControlPeer* Peer() const { return peer_.get(); }
+  // The common part of the peer; null until the window system made it.
+  platform::IControlPeer* Peer() const { return peer_; }
   bool OnPeerEvent(const platform::PeerEvent& event) final;
 
  protected:
   friend class TWinControl;
   // Builds the peer once the parent has one; pushes every property to it.
   virtual void CreatePeer();
-  virtual std::unique_ptr<platform::IControlPeer> MakePeer(platform::IControlPeer* parentPeer);
-  virtual platform::PeerKind PeerType() const = 0;
+  // Makes the peer in the control's role, keeps it, and returns its common
+  // part. parent: the peer of the control this one stands on; null for a window.
+  virtual platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) = 0;
   virtual void ApplyToPeer();
   // Reacts to what the user did; true when the event is used up.
   virtual bool HandlePeerEvent(const platform::PeerEvent& event);
   // The control's bounds changed (by code or by the user).
   virtual void BoundsChanged() {}
+  // The caption, the picture or the font changed: a control whose peer
+  // shows it passes it on.
   virtual void CaptionChanged() {}
-  virtual void FontChanged();
+  virtual void PictureChanged() {}
+  virtual void FontChanged() {}
   // The control or a parent was shown or hidden.
   virtual void ShowingChanged() {}
   // The colour of the window the control stands on, which shows around it.
   TColor ParentColor() const;
   virtual void EnabledChanged() {}
   void SetBoundsFromUser(const platform::Rect& bounds);
-  void ResetPeer() { peer_.reset(); }
 
  private:
   void RequestParentRealign();
@@ -108,5 +112,5 @@ class TControl : public TComponent, public platform::IPeerListener {
   TCursor cursor_ = crDefault;
   TFont font_;
   int tabOrder_ = -1;
-  std::unique_ptr<platform::IControlPeer> peer_;
+  platform::IControlPeer* peer_ = nullptr;
 };

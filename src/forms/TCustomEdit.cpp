@@ -7,25 +7,31 @@ void TCustomEdit::SetText(AnsiString text) {
   text_ = std::move(text);
   selStart_ = static_cast<int>(text_.size());
   selLength_ = 0;
-  if (Peer()) Peer()->SetText(text_);
+  if (platform::IEditPeer* peer = EditPeer()) peer->SetText(text_);
 }
 
 void TCustomEdit::SetSelection(int start, int length) {
   selStart_ = start;
   selLength_ = length;
-  if (Peer()) Peer()->SetSelection(start, length);
+  if (platform::IEditPeer* peer = EditPeer()) peer->SetSelection(start, length);
 }
 
 void TCustomEdit::ApplyToPeer() {
   TWinControl::ApplyToPeer();
-  Peer()->SetText(text_);
-  Peer()->SetSelection(selStart_, selLength_);
+  EditPeer()->SetText(text_);
+  EditPeer()->SetSelection(selStart_, selLength_);
 }
 
 bool TCustomEdit::HandlePeerEvent(const platform::PeerEvent& event) {
-  if (event.kind != platform::PeerEventKind::TextChanged) return TWinControl::HandlePeerEvent(event);
-  text_ = event.text;
-  selStart_ = event.selStart;
-  selLength_ = event.selLength;
+  const auto* changed = std::get_if<platform::EditChanged>(&event);
+  if (!changed) return TWinControl::HandlePeerEvent(event);
+  text_ = changed->text;
+  selStart_ = changed->selStart;
+  selLength_ = changed->selLength;
   return true;
+}
+
+platform::IControlPeer& TEdit::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateEditPeer(*parent, *this);
+  return *peer_;
 }

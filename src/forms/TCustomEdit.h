@@ -1,5 +1,7 @@
 #pragma once
 // A one-line text field: its text and the highlighted part of it.
+#include <memory>
+
 #include "forms/TWinControl.h"
 
 class TCustomEdit : public TWinControl {
@@ -13,7 +15,8 @@ class TCustomEdit : public TWinControl {
   void SetSelection(int start, int length);
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::Edit; }
+  // The edit part of the peer the control keeps; null until made.
+  virtual platform::IEditPeer* EditPeer() const = 0;
   void ApplyToPeer() override;
   bool HandlePeerEvent(const platform::PeerEvent& event) override;
 
@@ -26,4 +29,11 @@ class TCustomEdit : public TWinControl {
 class TEdit : public TCustomEdit {
  public:
   using TCustomEdit::TCustomEdit;
+
+ protected:
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
+  platform::IEditPeer* EditPeer() const override { return peer_.get(); }
+
+ private:
+  std::unique_ptr<platform::IEditPeer> peer_;
 };

@@ -6,7 +6,7 @@
 #include <initializer_list>
 
 #include "forms/Classes.h"
-#include "platform/ControlPeer.h"
+#include "platform/FontSpec.h"
 
 enum TFontStyle : std::uint8_t { fsBold = 1, fsUnderline = 2 };
 

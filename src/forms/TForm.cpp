@@ -5,18 +5,18 @@
 #include "forms/Menus.h"
 #include "forms/TApplication.h"
 
-using platform::PeerEventKind;
-
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   BeginLoading();
   SetVisible(false);
   CreatePeer();
 }
 
-TForm::~TForm() {
-  // Children go before the window they stand in.
-  DestroyComponents();
-  ResetPeer();
+// Children go before the window they stand in.
+TForm::~TForm() { DestroyComponents(); }
+
+platform::IControlPeer& TForm::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* /*parent*/) {
+  peer_ = system.CreateFormPeer(*this);
+  return *peer_;
 }
 
 platform::Size TForm::FrameSize() const {
@@ -55,12 +55,12 @@ void TForm::TakeReportedSize(const platform::Rect& outer, const platform::Size& 
 void TForm::SetBorderStyle(TBorderStyle style) {
   if (style == borderStyle_) return;
   borderStyle_ = style;
-  if (Peer()) Peer()->SetBorder(borderStyle_, ShownBorderIcons());
+  if (peer_) peer_->SetBorder(borderStyle_, ShownBorderIcons());
 }
 
 void TForm::SetNoBorderIcons() {
   borderIcons_ = {false, false, false};
-  if (Peer()) Peer()->SetBorder(borderStyle_, ShownBorderIcons());
+  if (peer_) peer_->SetBorder(borderStyle_, ShownBorderIcons());
 }
 
 platform::BorderIcons TForm::ShownBorderIcons() const {
@@ -68,33 +68,47 @@ platform::BorderIcons TForm::ShownBorderIcons() const {
 }
 
 void TForm::EnabledChanged() {
-  if (Peer()) Peer()->SetBorder(borderStyle_, ShownBorderIcons());
+  if (peer_) peer_->SetBorder(borderStyle_, ShownBorderIcons());
 }
 
 void TForm::SetMenu(TMainMenu* menu) {
   if (menu == menu_) return;
   menu_ = menu;
-  if (menu_) menu_->SetForm(this);
-  MenuChanged();
+  if (menu_) menu_->SetForm({}, this);
+  ShowMenu();
 }
 
-void TForm::MenuChanged() {
-  if (!Peer()) return;
+void TForm::ShowMenu() {
+  if (!peer_) return;
   if (menu_)
-    Peer()->SetMenu(menu_->Model(), menu_->Pictures());
+    peer_->SetMenu(menu_->Model(), menu_->Pictures());
   else
-    Peer()->SetMenu({}, {});
+    peer_->SetMenu({}, {});
+}
+
+void TForm::OpenMenu(Badge<TMainMenu>, int index) {
+  if (peer_) peer_->OpenMenu(index);
 }
 
 void TForm::SetWindowState(TWindowState state) {
   if (state == windowState_) return;
   windowState_ = state;
-  if (Peer()) Peer()->SetWindowState(state);
+  if (peer_) peer_->SetWindowState(state);
 }
 
 void TForm::ApplyToPeer() {
-  Peer()->SetBorder(borderStyle_, ShownBorderIcons());
+  peer_->SetBorder(borderStyle_, ShownBorderIcons());
   TWinControl::ApplyToPeer();
+  peer_->SetCaption(Caption());
+  if (!Picture().empty()) peer_->SetPicture(Picture());
+}
+
+void TForm::CaptionChanged() {
+  if (peer_) peer_->SetCaption(Caption());
+}
+
+void TForm::PictureChanged() {
+  if (peer_) peer_->SetPicture(Picture());
 }
 
 void TForm::FocusControl(TWinControl* control) {
@@ -103,13 +117,11 @@ void TForm::FocusControl(TWinControl* control) {
 }
 
 void TForm::TakeFocus() {
-  Peer()->SetFocus();
+  peer_->SetFocus();
   if (activeControl_) FocusControl(activeControl_);
 }
 
-void TForm::NoteFocus(TWinControl* control) { activeControl_ = control; }
-
-void TForm::AfterConstruction() {
+void TForm::AfterConstruction(Badge<TApplication>) {
   Loaded();
   Application->Fire(OnCreate, this);
   if (designVisible_) Show();
@@ -120,17 +132,17 @@ void TForm::Show() {
   SetVisible(true);
   if (!activeControl_ || !activeControl_->CanFocus()) activeControl_ = FindFirstFocusable();
   TakeFocus();
-  Application->SetFocusedForm(this);
-  Application->AlignForms();
+  Application->SetFocusedForm({}, this);
+  Application->AlignForms({});
 }
 
 void TForm::Hide() {
   if (!Visible()) return;
   SetVisible(false);
-  Application->AlignForms();
+  Application->AlignForms({});
 }
 
-void TForm::Activated() {
+void TForm::Activated(Badge<TApplication>) {
   Application->Fire(OnActivate, this);
 }
 
@@ -157,21 +169,21 @@ void TForm::Close() {
 
 int TForm::ShowModal() {
   TForm* previous = Application->FocusedForm();
-  const std::vector<TForm*> disabled = Application->DisableFormsExcept(this);
+  const std::vector<TForm*> disabled = Application->DisableFormsExcept({}, this);
   modal_ = true;
   modalResult_ = mrNone;
-  Peer()->BeginModal();
+  peer_->BeginModal();
   Show();
   Application->WindowSystem().RunLoop([this] {
     if (Application->Terminated()) modalResult_ = mrCancel;
     if (modalResult_ != mrNone) CloseModal();
     return modalResult_ != mrNone;
   });
-  Peer()->EndModal();
+  peer_->EndModal();
   modal_ = false;
-  Application->EnableForms(disabled);
+  Application->EnableForms({}, disabled);
   Hide();
-  Application->RestoreFocusedForm(previous);
+  Application->RestoreFocusedForm({}, previous);
   return modalResult_;
 }
 
@@ -188,10 +200,10 @@ void TForm::CloseModal() {
 }
 
 void TForm::Repaint() {
-  if (Peer()) Peer()->Repaint();
+  if (peer_) peer_->Repaint();
 }
 
-void TForm::PaintClientArea(platform::ICanvas* screen) {
+void TForm::PaintClientArea(platform::ICanvas& screen) {
   // Double buffered, the paint goes to a fresh buffer shown in one step;
   // otherwise straight to the screen, where it can be seen half-drawn.
   auto paint = [this](platform::ICanvas& surface) {
@@ -201,9 +213,9 @@ void TForm::PaintClientArea(platform::ICanvas* screen) {
     canvas_.SetSurface(nullptr);
   };
   if (doubleBuffered_)
-    screen->PaintBuffered(paint);
+    screen.PaintBuffered(paint);
   else
-    paint(*screen);
+    paint(screen);
 }
 
 void TForm::BoundsChanged() {
@@ -219,43 +231,49 @@ void TForm::BoundsChanged() {
 // leave an empty screen with no way back to them: the window comes back at once.
 void TForm::TakeReportedState(TWindowState state) {
   if (state == wsMinimized && Application->ModalForm()) {
-    Peer()->SetWindowState(windowState_);
+    peer_->SetWindowState(windowState_);
     return;
   }
   windowState_ = state;
 }
 
 bool TForm::HandlePeerEvent(const platform::PeerEvent& event) {
-  switch (event.kind) {
-    case PeerEventKind::KeyDown:
-      return RouteKeyDown(event.key, event.shift, event.ch);
-    case PeerEventKind::MenuCommand:
-      if (menu_ && Enabled()) menu_->Command(event.index);
-      return true;
-    case PeerEventKind::Activate:
-      Application->SetFocusedForm(this);
-      return true;
-    case PeerEventKind::CloseRequest:
-      // Without a close box the window manager's close (Alt+F4) is not a way out.
-      if (borderIcons_.systemMenu) Close();
-      return true;
-    case PeerEventKind::Resized:
-      TakeReportedSize(event.bounds, event.client);
-      return true;
-    case PeerEventKind::StateChanged:
-      TakeReportedState(event.state);
-      return true;
-    case PeerEventKind::Paint:
-      PaintClientArea(event.canvas);
-      return true;
-    default:
-      return TWinControl::HandlePeerEvent(event);
-  }
+  return std::visit(
+      platform::Overloaded{
+          [&](const platform::KeyDown& down) { return RouteKeyDown(down.key, down.shift, down.ch); },
+          [&](const platform::MenuCommand& chosen) {
+            if (menu_ && Enabled()) menu_->Command({}, chosen.commandId);
+            return true;
+          },
+          [&](const platform::Activate&) {
+            Application->SetFocusedForm({}, this);
+            return true;
+          },
+          [&](const platform::CloseRequest&) {
+            // Without a close box the window manager's close (Alt+F4) is not a way out.
+            if (borderIcons_.systemMenu) Close();
+            return true;
+          },
+          [&](const platform::Resized& resized) {
+            TakeReportedSize(resized.bounds, resized.client);
+            return true;
+          },
+          [&](const platform::StateChanged& changed) {
+            TakeReportedState(changed.state);
+            return true;
+          },
+          [&](const platform::Paint& paint) {
+            PaintClientArea(paint.canvas);
+            return true;
+          },
+          [&](const auto&) { return TWinControl::HandlePeerEvent(event); },
+      },
+      event);
 }
 
 bool TForm::IsShortCut(Word key, TShiftState shift) {
   if (menu_ && menu_->IsShortCut(key, shift)) return true;
-  return Application->IsShortCut(this, key, shift);
+  return Application->IsShortCut({}, this, key, shift);
 }
 
 bool TForm::RouteAccessKey(char ch) {

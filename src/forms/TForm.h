@@ -1,12 +1,15 @@
 #pragma once
 // A top-level window: creation, showing, activation, closing, modal display,
 // the key routing of its controls, and the outer/client geometry.
+#include <memory>
 #include <optional>
 
 #include "forms/TCanvas.h"
 #include "forms/TWinControl.h"
 #include "platform/FrameMetrics.h"
+#include "rtl/Badge.h"
 
+class TApplication;
 class TMainMenu;
 
 using TWindowState = platform::WindowState;
@@ -33,7 +36,10 @@ class TForm : public TWinControl {
   bool Modal() const { return modal_; }
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
-  void MenuChanged();
+  // The menu's items changed.
+  void MenuChanged(Badge<TMainMenu>) { ShowMenu(); }
+  // Drops down the menu of the menu-bar entry.
+  void OpenMenu(Badge<TMainMenu>, int index);
 
   int ClientWidth() const { return Width() - FrameSize().width; }
   int ClientHeight() const { return Height() - FrameSize().height; }
@@ -50,7 +56,8 @@ class TForm : public TWinControl {
   void FocusControl(TWinControl* control);
   // Gives the window, and within it its active control, the keyboard focus.
   void TakeFocus();
-  void NoteFocus(TWinControl* control);
+  // The user gave the control the keyboard focus.
+  void NoteFocus(Badge<TWinControl>, TWinControl* control) { activeControl_ = control; }
 
   void Show();
   void Hide();
@@ -61,10 +68,10 @@ class TForm : public TWinControl {
   void Repaint();
   TCanvas* Canvas() { return &canvas_; }
 
-  // Called by the application once the form description is built.
-  void AfterConstruction();
+  // The form description is built.
+  void AfterConstruction(Badge<TApplication>);
   // The application's focused window changed to this one.
-  void Activated();
+  void Activated(Badge<TApplication>);
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnActivate;
@@ -78,8 +85,10 @@ class TForm : public TWinControl {
   bool IsShortCut(Word key, TShiftState shift);
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::Form; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
   void ApplyToPeer() override;
+  void CaptionChanged() override;
+  void PictureChanged() override;
   bool HandlePeerEvent(const platform::PeerEvent& event) override;
   void BoundsChanged() override;
   void EnabledChanged() override;
@@ -92,12 +101,13 @@ class TForm : public TWinControl {
   void TakeReportedState(TWindowState state);
   // A window disabled behind a modal one offers nothing on its title bar.
   platform::BorderIcons ShownBorderIcons() const;
+  void ShowMenu();
   bool CloseQuery();
   void CloseModal();
   bool RouteAccessKey(char ch);
   bool OfferDialogKey(Word key, TShiftState shift);
   bool MoveFocus(bool backwards);
-  void PaintClientArea(platform::ICanvas* screen);
+  void PaintClientArea(platform::ICanvas& screen);
 
   bool designVisible_ = false;
   TBorderStyle borderStyle_ = bsSizeable;
@@ -113,4 +123,5 @@ class TForm : public TWinControl {
   // The size was last set as a client size, which a frame learnt later keeps.
   bool clientSized_ = false;
   TCanvas canvas_;
+  std::unique_ptr<platform::IFormPeer> peer_;
 };

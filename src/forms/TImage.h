@@ -1,6 +1,8 @@
 #pragma once
 // A picture standing on its parent without a window of its own: it can be
 // clicked but never takes the focus.
+#include <memory>
+
 #include "forms/TControl.h"
 
 class TImage : public TControl {
@@ -8,5 +10,10 @@ class TImage : public TControl {
   using TControl::TControl;
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::Image; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
+  void ApplyToPeer() override;
+  void PictureChanged() override;
+
+ private:
+  std::unique_ptr<platform::IImagePeer> peer_;
 };

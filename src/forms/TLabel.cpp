@@ -11,18 +11,23 @@ void TLabel::SetAutoSize(bool autoSize) {
 void TLabel::SetWordWrap(bool wordWrap) {
   if (wordWrap == wordWrap_) return;
   wordWrap_ = wordWrap;
-  if (Peer()) Peer()->SetWordWrap(wordWrap_);
+  if (peer_) peer_->SetWordWrap(wordWrap_);
   AdjustBounds();
 }
 
 void TLabel::SetTransparent(bool transparent) {
   if (transparent == transparent_) return;
   transparent_ = transparent;
-  if (Peer()) Peer()->SetTransparent(transparent_);
+  if (peer_) peer_->SetTransparent(transparent_);
+}
+
+void TLabel::CaptionChanged() {
+  if (peer_) peer_->SetCaption(Caption());
+  AdjustBounds();
 }
 
 void TLabel::FontChanged() {
-  TControl::FontChanged();
+  if (peer_) peer_->SetFont(Font()->Spec());
   AdjustBounds();
 }
 
@@ -41,22 +46,28 @@ void TLabel::AdjustBounds() {
   SetBounds(Left(), Top(), wordWrap_ ? Width() : text.width, text.height);
 }
 
+platform::IControlPeer& TLabel::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateLabelPeer(*parent, *this);
+  return *peer_;
+}
+
 void TLabel::ApplyToPeer() {
   TControl::ApplyToPeer();
-  Peer()->SetWordWrap(wordWrap_);
-  Peer()->SetColor(ParentColor());
-  Peer()->SetTransparent(transparent_);
+  peer_->SetCaption(Caption());
+  peer_->SetFont(Font()->Spec());
+  peer_->SetWordWrap(wordWrap_);
+  peer_->SetColor(ParentColor());
+  peer_->SetTransparent(transparent_);
 }
 
 bool TLabel::HandlePeerEvent(const platform::PeerEvent& event) {
-  switch (event.kind) {
-    case platform::PeerEventKind::MouseEnter:
-      CallEvent(OnMouseEnter, this);
-      return true;
-    case platform::PeerEventKind::MouseLeave:
-      CallEvent(OnMouseLeave, this);
-      return true;
-    default:
-      return TControl::HandlePeerEvent(event);
+  if (std::holds_alternative<platform::MouseEnter>(event)) {
+    CallEvent(OnMouseEnter, this);
+    return true;
   }
+  if (std::holds_alternative<platform::MouseLeave>(event)) {
+    CallEvent(OnMouseLeave, this);
+    return true;
+  }
+  return TControl::HandlePeerEvent(event);
 }

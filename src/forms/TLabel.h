@@ -3,6 +3,8 @@
 // otherwise it fits its bounds to its caption and font, growing downwards
 // only when its text wraps; a transparent label lets the window's background
 // show around its text.
+#include <memory>
+
 #include "forms/TControl.h"
 
 class TLabel : public TControl {
@@ -20,10 +22,10 @@ class TLabel : public TControl {
   TNotifyEvent OnMouseLeave;
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::Label; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
   void ApplyToPeer() override;
   bool HandlePeerEvent(const platform::PeerEvent& event) override;
-  void CaptionChanged() override { AdjustBounds(); }
+  void CaptionChanged() override;
   void FontChanged() override;
   void Loaded() override;
 
@@ -33,4 +35,5 @@ class TLabel : public TControl {
   bool autoSize_ = true;
   bool wordWrap_ = false;
   bool transparent_ = false;
+  std::unique_ptr<platform::ILabelPeer> peer_;
 };

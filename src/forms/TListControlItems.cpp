@@ -1,28 +1,23 @@
 #include "forms/TListControlItems.h"
 
-#include "forms/TWinControl.h"
 #include "rtl/CodePage.h"
 #include "rtl/Exceptions.h"
 
-TListControlItems::TListControlItems(TWinControl& control) : control_(control) {}
-
 // While a load is under way the peer is told nothing; it gets the whole
 // list once at the end.
-platform::IControlPeer* TListControlItems::MirroringPeer() const {
-  return UpdateCount() == 0 ? control_.Peer() : nullptr;
-}
+platform::IListPeer* TListControlItems::MirroringPeer() const { return UpdateCount() == 0 ? peer_ : nullptr; }
 
 int TListControlItems::Add(const AnsiString& s) {
-  if (control_.Peer() && !control_.Peer()->CanAddItem(Count())) throw EOutOfResources("Unable to insert a line");
+  if (peer_ && !peer_->CanAddItem(Count())) throw EOutOfResources("Unable to insert a line");
   const int index = list_.Add(s);
-  if (platform::IControlPeer* peer = MirroringPeer()) peer->ItemInserted(index);
+  if (platform::IListPeer* peer = MirroringPeer()) peer->ItemInserted(index);
   if (itemIndex_ >= index) MoveItemIndex(itemIndex_ + 1);
   return index;
 }
 
 void TListControlItems::Delete(int index) {
   list_.Delete(index);
-  if (platform::IControlPeer* peer = MirroringPeer()) peer->ItemDeleted(index);
+  if (platform::IListPeer* peer = MirroringPeer()) peer->ItemDeleted(index);
   if (itemIndex_ == index)
     MoveItemIndex(-1);
   else if (itemIndex_ > index)
@@ -38,7 +33,7 @@ void TListControlItems::Clear() {
 void TListControlItems::SetChecked(int index, bool checked) {
   if (Checked(index) == checked) return;
   list_.SetObject(index, checked ? 1 : 0);
-  if (platform::IControlPeer* peer = MirroringPeer()) peer->ItemChecked(index);
+  if (platform::IListPeer* peer = MirroringPeer()) peer->TickChanged(index);
 }
 
 // The selection keeps its place in the list, not its entry, as a list
@@ -62,7 +57,7 @@ void TListControlItems::NoteItemIndex(int index) { itemIndex_ = index; }
 
 void TListControlItems::MoveItemIndex(int index) {
   itemIndex_ = index;
-  if (platform::IControlPeer* peer = MirroringPeer()) peer->SetItemIndex(itemIndex_);
+  if (platform::IListPeer* peer = MirroringPeer()) peer->SetItemIndex(itemIndex_);
 }
 
 int TListControlItems::IndexOfPrefix(std::string_view prefix) const {
@@ -72,15 +67,19 @@ int TListControlItems::IndexOfPrefix(std::string_view prefix) const {
 }
 
 void TListControlItems::SetUpdateState(bool updating) {
-  if (!updating && control_.Peer()) PushAll();
+  if (!updating && peer_) PushAll();
 }
 
 void TListControlItems::Reserve(int count) { list_.Reserve(count); }
 
 std::string_view TListControlItems::ViewOf(int index, AnsiString& /*scratch*/) const { return list_.View(index); }
 
+void TListControlItems::ShowIn(platform::IListPeer& peer) {
+  peer_ = &peer;
+  PushAll();
+}
+
 void TListControlItems::PushAll() const {
-  platform::IControlPeer* peer = control_.Peer();
-  peer->SetItems(*this);
-  peer->SetItemIndex(itemIndex_);
+  peer_->SetItems(*this);
+  peer_->SetItemIndex(itemIndex_);
 }

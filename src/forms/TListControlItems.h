@@ -5,16 +5,12 @@
 #include <functional>
 #include <string_view>
 
-#include "platform/ControlPeer.h"
 #include "platform/ListItems.h"
+#include "platform/Peers.h"
 #include "rtl/TStringList.h"
-
-class TWinControl;
 
 class TListControlItems : public TStrings, public platform::IListItems {
  public:
-  explicit TListControlItems(TWinControl& control);
-
   int Count() const override { return list_.Count(); }
   AnsiString Get(int index) const override { return list_.Get(index); }
   std::string_view Text(int index) const override { return list_.View(index); }
@@ -41,8 +37,9 @@ class TListControlItems : public TStrings, public platform::IListItems {
   // case; -1 when none does.
   int IndexOfPrefix(std::string_view prefix) const;
 
-  // Everything to a newly made peer.
-  void PushAll() const;
+  // Shows the entries in the control's newly made peer, which from then on
+  // is told of every change.
+  void ShowIn(platform::IListPeer& peer);
 
  protected:
   void SetUpdateState(bool updating) override;
@@ -50,10 +47,12 @@ class TListControlItems : public TStrings, public platform::IListItems {
   std::string_view ViewOf(int index, AnsiString& scratch) const override;
 
  private:
-  platform::IControlPeer* MirroringPeer() const;
+  platform::IListPeer* MirroringPeer() const;
   void MoveItemIndex(int index);
+  // Everything to the peer.
+  void PushAll() const;
 
   TStringList list_;
-  TWinControl& control_;
+  platform::IListPeer* peer_ = nullptr;
   int itemIndex_ = -1;
 };

@@ -5,23 +5,33 @@ TMemo::TMemo(TComponent* owner) : TWinControl(owner), lines_(*this) { SetTabStop
 void TMemo::SetColor(TColor color) {
   if (color == color_) return;
   color_ = color;
-  if (Peer()) Peer()->SetColor(color_);
+  if (peer_) peer_->SetColor(color_);
 }
 
 void TMemo::SetWordWrap(bool wordWrap) {
   if (wordWrap == wordWrap_) return;
   wordWrap_ = wordWrap;
-  if (Peer()) Peer()->SetWordWrap(wordWrap_);
+  if (peer_) peer_->SetWordWrap(wordWrap_);
 }
 
 void TMemo::ShowLines() {
-  if (Peer()) Peer()->SetText(lines_.Text());
+  if (peer_) peer_->SetText(lines_.Text());
+}
+
+void TMemo::FontChanged() {
+  if (peer_) peer_->SetFont(Font()->Spec());
+}
+
+platform::IControlPeer& TMemo::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateMemoPeer(*parent, *this);
+  return *peer_;
 }
 
 void TMemo::ApplyToPeer() {
   TWinControl::ApplyToPeer();
-  Peer()->SetColor(color_);
-  Peer()->SetWordWrap(wordWrap_);
+  peer_->SetFont(Font()->Spec());
+  peer_->SetColor(color_);
+  peer_->SetWordWrap(wordWrap_);
   ShowLines();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Text of several lines in a sunken box, broken between words at the box's
 // width unless told otherwise.
+#include <memory>
+
 #include "forms/TWinControl.h"
 #include "rtl/TStringList.h"
 
@@ -16,8 +18,9 @@ class TMemo : public TWinControl {
   void SetWordWrap(bool wordWrap);
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::Memo; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
   void ApplyToPeer() override;
+  void FontChanged() override;
 
  private:
   // The lines, shown anew after each change, or once at the end of an update.
@@ -47,4 +50,5 @@ class TMemo : public TWinControl {
   TMemoLines lines_;
   TColor color_ = clWhite;
   bool wordWrap_ = true;
+  std::unique_ptr<platform::IMemoPeer> peer_;
 };

@@ -13,9 +13,14 @@ void TShape::SetShape(TShapeType shape) {
 }
 
 void TShape::Changed() {
-  if (Peer())
-    Peer()->SetShape(shape_ == stCircle ? platform::ShapeKind::Circle : platform::ShapeKind::Rectangle,
+  if (peer_)
+    peer_->SetShape(shape_ == stCircle ? platform::ShapeKind::Circle : platform::ShapeKind::Rectangle,
                      brush_.Color(), PenColor());
+}
+
+platform::IControlPeer& TShape::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateShapePeer(*parent, *this);
+  return *peer_;
 }
 
 void TShape::ApplyToPeer() {

@@ -1,5 +1,7 @@
 #pragma once
 // A drawn shape: a rectangle or a circle, filled with its brush, outlined with its pen.
+#include <memory>
+
 #include "forms/TControl.h"
 
 enum TShapeType { stRectangle, stCircle };
@@ -26,7 +28,7 @@ class TShape : public TControl {
   void SetShape(TShapeType shape);
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::Shape; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
   void ApplyToPeer() override;
 
  private:
@@ -34,4 +36,5 @@ class TShape : public TControl {
 
   TShapeBrush brush_;
   TShapeType shape_ = stRectangle;
+  std::unique_ptr<platform::IShapePeer> peer_;
 };

@@ -3,27 +3,36 @@
 void TStatusPanel::SetText(const AnsiString& text) {
   if (text == text_) return;
   text_ = text;
-  if (bar_->Peer()) bar_->Peer()->SetPanelText(index_, text_);
+  bar_->PanelChanged({}, index_);
 }
 
 TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner) { SetAlign(alBottom); }
 
 void TStatusBar::AddPanel(int width) {
   panels_.emplace_back(*this, PanelCount(), width);
-  if (Peer()) ApplyToPeer();
+  if (peer_) ApplyToPeer();
 }
 
 void TStatusBar::SetSimpleText(const AnsiString& text) {
   if (text == simpleText_) return;
   simpleText_ = text;
-  if (Peer()) Peer()->SetSimpleText(simpleText_);
+  if (peer_) peer_->SetSimpleText(simpleText_);
+}
+
+void TStatusBar::PanelChanged(Badge<TStatusPanel>, int index) {
+  if (peer_) peer_->SetPanelText(index, panels_[index].Text());
+}
+
+platform::IControlPeer& TStatusBar::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateStatusBarPeer(*parent, *this);
+  return *peer_;
 }
 
 void TStatusBar::ApplyToPeer() {
   TWinControl::ApplyToPeer();
   std::vector<int> widths;
   for (const TStatusPanel& p : panels_) widths.push_back(p.Width());
-  Peer()->SetPanels(widths);
-  for (const TStatusPanel& p : panels_) Peer()->SetPanelText(&p - panels_.data(), p.Text());
-  Peer()->SetSimpleText(simpleText_);
+  peer_->SetPanels(widths);
+  for (const TStatusPanel& p : panels_) peer_->SetPanelText(&p - panels_.data(), p.Text());
+  peer_->SetSimpleText(simpleText_);
 }

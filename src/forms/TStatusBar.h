@@ -1,8 +1,10 @@
 #pragma once
 // The status bar: panels side by side, or one simple text in simple mode.
+#include <memory>
 #include <vector>
 
 #include "forms/TWinControl.h"
+#include "rtl/Badge.h"
 
 class TStatusBar;
 
@@ -31,13 +33,16 @@ class TStatusBar : public TWinControl {
   bool SimplePanel() const { return simplePanel_; }
   const AnsiString& SimpleText() const { return simpleText_; }
   void SetSimpleText(const AnsiString& text);
+  // The text of the panel changed.
+  void PanelChanged(Badge<TStatusPanel>, int index);
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::StatusBar; }
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
   void ApplyToPeer() override;
 
  private:
   std::vector<TStatusPanel> panels_;
   bool simplePanel_ = false;
   AnsiString simpleText_;
+  std::unique_ptr<platform::IStatusBarPeer> peer_;
 };

@@ -17,11 +17,11 @@ TWebBrowser::~TWebBrowser() {
   if (engine_) engine_->SetEngineListener(nullptr);
 }
 
-std::unique_ptr<platform::IControlPeer> TWebBrowser::MakePeer(platform::IControlPeer* parentPeer) {
-  std::unique_ptr<platform::IControlPeer> view = Application->WindowSystem().CreateWebView(parentPeer, *this);
-  engine_ = view->Engine();
+platform::IControlPeer& TWebBrowser::MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) {
+  peer_ = system.CreateWebViewPeer(*parent, *this);
+  engine_ = &peer_->Engine();
   engine_->SetEngineListener(this);
-  return view;
+  return *peer_;
 }
 
 platform::IWebEngine& TWebBrowser::Engine() const {

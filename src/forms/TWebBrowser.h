@@ -1,6 +1,8 @@
 #pragma once
 // The web control: the engine's operations, each checked for failure, and its
 // three events delivered through the application's dispatch.
+#include <memory>
+
 #include "forms/IWebBrowser2.h"
 #include "forms/TComInterface.h"
 #include "forms/TWinControl.h"
@@ -8,7 +10,7 @@
 
 using TTitleChangeEvent = std::function<void(TObject* ASender, const WideString& Text)>;
 
-constexpr int OLECMDID_PRINT = 6;
+constexpr int OLECMDID_PRINT = platform::kPrintCommand;
 constexpr int OLECMDEXECOPT_DONTPROMPTUSER = 2;
 
 class TWebBrowser : public TWinControl, private platform::IWebEngineListener {
@@ -36,8 +38,7 @@ class TWebBrowser : public TWinControl, private platform::IWebEngineListener {
   bool OwnAccelerator(Word key, TShiftState shift) override;
 
  protected:
-  platform::PeerKind PeerType() const override { return platform::PeerKind::WebView; }
-  std::unique_ptr<platform::IControlPeer> MakePeer(platform::IControlPeer* parentPeer) override;
+  platform::IControlPeer& MakePeer(platform::IWindowSystem& system, platform::IControlPeer* parent) override;
 
  private:
   platform::IWebEngine& Engine() const;
@@ -48,4 +49,5 @@ class TWebBrowser : public TWinControl, private platform::IWebEngineListener {
 
   platform::IWebEngine* engine_ = nullptr;
   IWebBrowser2* interface_ = nullptr;  // the wrapper's own reference
+  std::unique_ptr<platform::IWebViewPeer> peer_;
 };

@@ -6,9 +6,7 @@
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
-void TWinControl::InsertControl(TControl* control) { controls_.push_back(control); }
-
-void TWinControl::RemoveControl(TControl* control) { std::erase(controls_, control); }
+void TWinControl::RemoveControl(Badge<TControl>, TControl* control) { std::erase(controls_, control); }
 
 void TWinControl::CreatePeer() {
   TControl::CreatePeer();
@@ -138,8 +136,8 @@ bool TWinControl::DialogChar(char ch) {
 }
 
 bool TWinControl::HandlePeerEvent(const platform::PeerEvent& event) {
-  if (event.kind == platform::PeerEventKind::FocusIn) {
-    if (TForm* form = ParentForm()) form->NoteFocus(this);
+  if (std::holds_alternative<platform::FocusIn>(event)) {
+    if (TForm* form = ParentForm()) form->NoteFocus({}, this);
     return true;
   }
   return TControl::HandlePeerEvent(event);

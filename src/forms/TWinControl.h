@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "forms/TControl.h"
+#include "rtl/Badge.h"
 
 // A window as the platform knows it: its peer.
 using HWND = platform::IControlPeer*;
@@ -14,8 +15,9 @@ class TWinControl : public TControl {
 
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TControl* Controls(int index) const { return controls_[index]; }
-  void InsertControl(TControl* control);
-  void RemoveControl(TControl* control);
+  // A control took this one as its parent, or left it.
+  void InsertControl(Badge<TControl>, TControl* control) { controls_.push_back(control); }
+  void RemoveControl(Badge<TControl>, TControl* control);
 
   // Lays the aligned children out in the class library's order: top, bottom,
   // left, right, then client, each group by position.

@@ -2,7 +2,7 @@
 // The fixed frame of a window: how far the client area lies inside the outer
 // bounds. Both window systems start from these numbers, so layouts match
 // everywhere until a window system reports the client size a window really got.
-#include "platform/ControlPeer.h"
+#include "platform/FormPeer.h"
 
 namespace platform {
 
@@ -16,11 +16,13 @@ struct Insets {
   bool operator==(const Insets&) const = default;
 };
 
+constexpr int kSizeableEdge = 4;  // wide enough to take hold of
+constexpr int kSingleEdge = 3;
 constexpr int kCaptionHeight = 26;
 constexpr int kMenuBarHeight = 20;
 
 inline Insets FrameInsets(BorderStyle border, bool hasMenu) {
-  const int edge = border == BorderStyle::Sizeable ? 4 : border == BorderStyle::Single ? 3 : 0;
+  const int edge = border == BorderStyle::Sizeable ? kSizeableEdge : border == BorderStyle::Single ? kSingleEdge : 0;
   const int caption = border == BorderStyle::None ? 0 : kCaptionHeight;
   return {edge, edge + caption + (hasMenu ? kMenuBarHeight : 0), edge, edge};
 }

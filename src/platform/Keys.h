@@ -22,9 +22,23 @@ constexpr Word VK_RIGHT = 39;
 constexpr Word VK_DOWN = 40;
 constexpr Word VK_INSERT = 45;
 constexpr Word VK_DELETE = 46;
-constexpr Word VK_F1 = 112;
+constexpr Word VK_NUMPAD0 = 96;  // the number pad's other digits follow in order
+constexpr Word VK_F1 = 112;      // up to F24 in order
 constexpr Word VK_F4 = 115;
 constexpr Word VK_F5 = 116;
+constexpr Word VK_F24 = 135;
+// The punctuation keys, by what they type on a US keyboard.
+constexpr Word VK_OEM_1 = 186;       // semicolon
+constexpr Word VK_OEM_PLUS = 187;    // equals sign
+constexpr Word VK_OEM_COMMA = 188;
+constexpr Word VK_OEM_MINUS = 189;
+constexpr Word VK_OEM_PERIOD = 190;
+constexpr Word VK_OEM_2 = 191;       // slash
+constexpr Word VK_OEM_3 = 192;       // grave accent
+constexpr Word VK_OEM_4 = 219;       // left bracket
+constexpr Word VK_OEM_5 = 220;       // backslash
+constexpr Word VK_OEM_6 = 221;       // right bracket
+constexpr Word VK_OEM_7 = 222;       // apostrophe
 
 // The modifier keys held with a key.
 class TShiftState {
@@ -44,9 +58,4 @@ class TShiftState {
 
 constexpr TShiftState operator|(TShiftState::Flag a, TShiftState::Flag b) {
   return TShiftState(a) | TShiftState(b);
-}
-
-// The virtual-key code of a letter or digit typed as a character.
-constexpr Word KeyForChar(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<Word>(c - 'a' + 'A') : static_cast<Word>(static_cast<unsigned char>(c));
 }

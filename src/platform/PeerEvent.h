@@ -1,64 +1,93 @@
 #pragma once
-// What a peer reports upward: the one channel from the window system to the class library.
+// What a peer reports upward: the one channel from the window system to the
+// class library. Each kind of report is its own small type.
 #include <string>
+#include <variant>
 
 #include "platform/Canvas.h"
-#include "platform/ControlPeer.h"
+#include "platform/FormPeer.h"
 #include "platform/Geometry.h"
 #include "platform/Keys.h"
 
 namespace platform {
 
-enum class PeerEventKind {
-  KeyDown,        // key, shift, repeat; answered with "consumed"
-  KeyPress,       // ch: a typed character; answered with "consumed"
-  Click,          // a button, picture or label was clicked
-  MouseEnter,
-  MouseLeave,
-  TextChanged,    // text, selStart, selLength: the user edited the text
-  ItemSelected,   // index: the user chose a list entry
-  ItemChecked,    // index, checked: the user ticked or unticked an entry
-  DropDown,       // checked: the drop-down list opened (true) or closed (false)
-  FocusIn,        // the control got the keyboard focus from the user
-  MenuCommand,    // index: the command id of a chosen menu item
-  Activate,       // the window became the active window of the desktop
-  CloseRequest,   // the title-bar close button, the system menu or Alt+F4
-  Resized,        // bounds, client: the window's outer bounds changed, or the client area it got
-  Paint,          // canvas: the window system wants the client area painted
-  StateChanged,   // state: the window was minimised, maximised or restored
-};
-
-struct PeerEvent {
-  explicit PeerEvent(PeerEventKind k) : kind(k) {}
-  PeerEventKind kind;
+// A key went down in a window.
+struct KeyDown {
   Word key = 0;
   TShiftState shift;
-  bool repeat = false;
-  char ch = 0;              // 8-bit character in the ANSI code page
-  std::string text;         // 8-bit text in the ANSI code page
-  int selStart = 0;
-  int selLength = 0;
-  int index = -1;
-  bool checked = false;
-  Rect bounds;
-  Size client;
-  WindowState state = WindowState::Normal;
-  ICanvas* canvas = nullptr;  // Paint: the surface of the client area
+  char ch = 0;  // the character it types, 8-bit in the ANSI code page; 0 for none
 };
 
-// The user chose the list entry.
-inline PeerEvent ItemSelectedEvent(int index) {
-  PeerEvent selected{PeerEventKind::ItemSelected};
-  selected.index = index;
-  return selected;
-}
+// A button, picture or label was clicked.
+struct Click {};
 
-// The user opened (true) or closed (false) a drop-down list.
-inline PeerEvent DropDownEvent(bool open) {
-  PeerEvent dropDown{PeerEventKind::DropDown};
-  dropDown.checked = open;
-  return dropDown;
-}
+// The pointer came onto a label, or left it.
+struct MouseEnter {};
+struct MouseLeave {};
+
+// The user edited the text of an edit box, or moved its caret or highlight.
+struct EditChanged {
+  std::string text;  // 8-bit in the ANSI code page
+  int selStart = 0;
+  int selLength = 0;
+};
+
+// The user chose a list entry.
+struct ItemSelected {
+  int index = -1;
+};
+
+// The user asked for an entry's tick to be set or cleared.
+struct ItemChecked {
+  int index = -1;
+  bool checked = false;
+};
+
+// The drop-down list opened or closed.
+struct DropDown {
+  bool open = false;
+};
+
+// The control got the keyboard focus from the user.
+struct FocusIn {};
+
+// The user chose a menu item.
+struct MenuCommand {
+  int commandId = 0;
+};
+
+// The window became the active window of the desktop.
+struct Activate {};
+
+// The title-bar close button, the system menu or Alt+F4.
+struct CloseRequest {};
+
+// The window's outer bounds changed, or the client area it got.
+struct Resized {
+  Rect bounds;
+  Size client;
+};
+
+// The window was minimised, maximised or restored.
+struct StateChanged {
+  WindowState state = WindowState::Normal;
+};
+
+// The window system wants the client area painted on the canvas.
+struct Paint {
+  ICanvas& canvas;
+};
+
+using PeerEvent = std::variant<KeyDown, Click, MouseEnter, MouseLeave, EditChanged, ItemSelected, ItemChecked,
+                               DropDown, FocusIn, MenuCommand, Activate, CloseRequest, Resized, StateChanged, Paint>;
+
+// Handlers for std::visit, one per kind: Overloaded{[](const Click&) {...}, ...}.
+template <class... Handlers>
+struct Overloaded : Handlers... {
+  using Handlers::operator()...;
+};
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // Implemented by the class-library control that owns a peer.
 class IPeerListener {

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/ControlPeer.h"
 #include "platform/Keys.h"
 
 namespace platform {
@@ -17,6 +16,9 @@ constexpr std::uint16_t kVariantEmpty = 0;
 struct Variant {
   std::uint16_t type = kVariantEmpty;
 };
+
+// The one command ExecWB carries out: printing the page.
+constexpr int kPrintCommand = 6;
 
 struct EngineResult {
   std::int32_t code = 0;

@@ -6,8 +6,9 @@
 #include <string>
 
 #include "platform/Clock.h"
-#include "platform/ControlPeer.h"
+#include "platform/FormPeer.h"
 #include "platform/PeerEvent.h"
+#include "platform/Peers.h"
 #include "platform/Shell.h"
 #include "platform/WebEngine.h"
 
@@ -20,11 +21,27 @@ class IWindowSystem {
  public:
   virtual ~IWindowSystem() = default;
 
-  // parent is null for a form.
-  virtual std::unique_ptr<IControlPeer> CreatePeer(PeerKind kind, IControlPeer* parent,
-                                                   IPeerListener& listener) = 0;
-  // A web view: a peer whose Engine() is the web engine.
-  virtual std::unique_ptr<IControlPeer> CreateWebView(IControlPeer* parent, IPeerListener& listener) = 0;
+  // A peer of each role, reporting to the listener; parent is the peer of
+  // the control the new one stands on.
+  virtual std::unique_ptr<IFormPeer> CreateFormPeer(IPeerListener& listener) = 0;
+  virtual std::unique_ptr<IContainerPeer> CreateContainerPeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  // A tool bar inside a control bar: the user can drag it along the bar and off it.
+  virtual std::unique_ptr<IContainerPeer> CreateControlBandPeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  virtual std::unique_ptr<ITabControlPeer> CreateTabControlPeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  virtual std::unique_ptr<IButtonPeer> CreateButtonPeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  // A flat button of a tool bar: its picture only, and it never takes the focus.
+  virtual std::unique_ptr<IButtonPeer> CreateSpeedButtonPeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  virtual std::unique_ptr<IEditPeer> CreateEditPeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  virtual std::unique_ptr<IComboBoxPeer> CreateComboBoxPeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  // A list with a check box on each entry.
+  virtual std::unique_ptr<IListPeer> CreateCheckListBoxPeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  virtual std::unique_ptr<IStatusBarPeer> CreateStatusBarPeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  virtual std::unique_ptr<IShapePeer> CreateShapePeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  virtual std::unique_ptr<ILabelPeer> CreateLabelPeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  virtual std::unique_ptr<IMemoPeer> CreateMemoPeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  virtual std::unique_ptr<IImagePeer> CreateImagePeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  virtual std::unique_ptr<IAnimatePeer> CreateAnimatePeer(IControlPeer& parent, IPeerListener& listener) = 0;
+  virtual std::unique_ptr<IWebViewPeer> CreateWebViewPeer(IControlPeer& parent, IPeerListener& listener) = 0;
 
   // Runs the message loop until done() holds after a message.
   virtual void RunLoop(const std::function<bool()>& done) = 0;

@@ -3,10 +3,9 @@
 #include <cmath>
 
 #include "rtl/Exceptions.h"
+#include "rtl/Rgb.h"
 
 namespace {
-
-int ChannelOf(ColorRamp::Color color, int channel) { return static_cast<int>((color >> (8 * channel)) & 0xFF); }
 
 // The nearest integer, ties to even (the default rounding mode); llrint
 // rounds with one x87 instruction, where nearbyint saves and restores the

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <vector>
 
 #include "rtl/CodePage.h"
 #include "rtl/Exceptions.h"
@@ -25,21 +24,12 @@ AnsiString CurrentDirectory() {
   return error ? AnsiString() : Utf8ToAnsi(cwd.native());
 }
 
-AnsiString ResolveDots(std::string_view absolute) {
-  std::vector<std::string_view> segments;
-  while (!absolute.empty()) {
-    const std::size_t slash = absolute.find('/');
-    const std::string_view segment = absolute.substr(0, slash);
-    absolute.remove_prefix(slash == std::string_view::npos ? absolute.size() : slash + 1);
-    if (segment == "..") {
-      if (!segments.empty()) segments.pop_back();
-    } else if (!segment.empty() && segment != ".") {
-      segments.push_back(segment);
-    }
-  }
-  AnsiString path;
-  for (const std::string_view segment : segments) (path += '/') += segment;
-  return path.empty() ? AnsiString("/") : path;
+// The path with "." and ".." resolved and doubled slashes dropped, by text
+// alone, and no slash at the end but the root's.
+AnsiString ResolveDots(const AnsiString& absolute) {
+  AnsiString path = std::filesystem::path(absolute).lexically_normal().native();
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
 }
 
 // strerror_r comes in a GNU and a POSIX flavour; these take the text from

@@ -38,7 +38,7 @@ TEST_F(AddressBox, EnterAndGoSendTheTextUnchangedThenKeepItInTheListAndTheFile) 
     Form1->ComboBox1->SetText("");
     Type("AB");
     ui.PressKey(VK_RETURN);
-    ui.PressKey(VK_RETURN, {}, true);  // each auto-repeat submits once more
+    ui.PressKey(VK_RETURN);  // held down, Enter repeats: each repeat submits once more
     EXPECT_EQ(Navigations(Web().calls),
               (std::vector<std::string>{"  novinky.cz ", "", "seznam.cz", "ABcd", "ABcd"}));
   });

@@ -59,9 +59,7 @@ class Gradient : public ::testing::Test {
   // Paints the window once on a recording canvas, as the window system would.
   static std::vector<RecordingCanvas::Fill> RecordPaint(TForm* form) {
     RecordingCanvas canvas;
-    platform::PeerEvent paint{platform::PeerEventKind::Paint};
-    paint.canvas = &canvas;
-    PeerOf(form).Report(paint);
+    PeerOf(form).Report(platform::Paint{canvas});
     return canvas.fills;
   }
 

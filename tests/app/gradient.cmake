@@ -1,7 +1,6 @@
-# The windows' colour ramps and the headless screen they are read from.
+# The windows' colour ramps, read from the headless screen.
 kalnor_add_tests(gradient_tests headless
   SOURCES
     GradientTest.cpp
-    HeadlessBufferTest.cpp
   LIBS kalnor_app test_support
 )

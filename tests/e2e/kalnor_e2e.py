@@ -17,6 +17,7 @@ import time
 import unittest
 
 import accessible
+import xlib
 
 OUTPUT = os.environ.get("KALNOR_E2E_OUTPUT", os.path.join(tempfile.gettempdir(), "kalnor-e2e"))
 KALNOR = os.environ.get("KALNOR", "kalnor")
@@ -163,6 +164,12 @@ def list_file_bytes(entries):
     return "".join(entry + "\r\n" for entry in entries).encode("cp1250")
 
 
+def write_engine_settings(path, *lines):
+    """The engine's settings file with the "key=value" lines, as the user would write it."""
+    with open(path, "w", encoding="utf-8") as ini:
+        ini.write("".join(line + "\n" for line in ("[engine]", *lines)))
+
+
 def xdotool(*args):
     return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=20).stdout.strip()
 
@@ -213,19 +220,8 @@ def _send_client_message(window, message_type, data, to_root=False):
     class Event(ctypes.Union):
         _fields_ = [("client", ClientMessage), ("pad", ctypes.c_long * 24)]
 
-    x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XInternAtom.restype = ctypes.c_ulong
-    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x11.XDefaultRootWindow.restype = ctypes.c_ulong
-    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-    x11.XFlush.argtypes = [ctypes.c_void_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    display = x11.XOpenDisplay(None)
-    if not display:
-        raise AssertionError("cannot open the X display")
+    x11 = xlib.load()
+    display = xlib.open_display(x11)
     event = Event()
     event.client.type = 33  # ClientMessage
     event.client.window = int(window)
@@ -287,9 +283,13 @@ def allowed_actions(window):
     return set(re.findall(r"_NET_WM_ACTION_(\w+)", _xprop(window, "_NET_WM_ALLOWED_ACTIONS")))
 
 
+def _xwininfo(window):
+    return subprocess.run(["xwininfo", "-id", str(window)], capture_output=True, text=True, timeout=20).stdout
+
+
 def window_geometry(window):
     """The window itself, within its frame, on the screen: x, y, width, height."""
-    info = subprocess.run(["xwininfo", "-id", str(window)], capture_output=True, text=True, timeout=20).stdout
+    info = _xwininfo(window)
     fields = [r"Absolute upper-left X:\s+(-?\d+)", r"Absolute upper-left Y:\s+(-?\d+)", r"Width:\s+(\d+)",
               r"Height:\s+(\d+)"]
     return tuple(int(re.search(field, info).group(1)) for field in fields)
@@ -303,8 +303,7 @@ def frame_position(window):
 
 
 def is_viewable(window):
-    info = subprocess.run(["xwininfo", "-id", str(window)], capture_output=True, text=True, timeout=20).stdout
-    return "IsViewable" in info
+    return "IsViewable" in _xwininfo(window)
 
 
 def register_default_program(data_home, mime_type, log, argument="%u"):
@@ -366,8 +365,7 @@ class Kalnor:
 
     def write_settings(self, home, search, *more):
         """The engine's settings file, as the user would edit it."""
-        with open(self.settings_file, "w", encoding="utf-8") as ini:
-            ini.write("".join(line + "\n" for line in ("[engine]", f"home={home}", f"search={search}", *more)))
+        write_engine_settings(self.settings_file, f"home={home}", f"search={search}", *more)
 
     def write_list(self, name, entries):
         with open(self.path(name), "wb") as f:

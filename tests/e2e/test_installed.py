@@ -18,7 +18,7 @@ from gi.repository import Gio, GLib
 
 import accessible
 from kalnor_e2e import (MAIN_CAPTION, OUTPUT, TITLE_SUFFIX, PageServer, find_windows, list_file_bytes,
-                        screen_pixels, send_close_request, wait_until, xdotool)
+                        screen_pixels, send_close_request, wait_until, write_engine_settings, xdotool)
 
 BUILD = os.environ["KALNOR_BUILD"]
 CMAKE = os.environ.get("KALNOR_CMAKE", "cmake")
@@ -150,8 +150,8 @@ class MenuEntryTest(unittest.TestCase):
                 stored.write(list_file_bytes(entries))
         config = os.path.join(self.folder, "config")
         os.makedirs(os.path.join(config, "kalnor"))
-        with open(os.path.join(config, "kalnor", "engine.ini"), "w", encoding="utf-8") as ini:
-            ini.write(f"[engine]\nhome={self.server.url('/home.html')}\nsearch={self.server.url('/second.html')}\n")
+        write_engine_settings(os.path.join(config, "kalnor", "engine.ini"), f"home={self.server.url('/home.html')}",
+                              f"search={self.server.url('/second.html')}")
         self.context = Gio.AppLaunchContext()
         self.context.setenv("XDG_DATA_HOME", self.data_home)
         self.context.setenv("XDG_CONFIG_HOME", config)

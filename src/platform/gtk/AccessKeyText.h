@@ -9,12 +9,8 @@
 namespace platform::gtk {
 
 struct AccessKeyText {
-  std::string text;   // 8-bit, without the markers
-  int underline = -1; // the character under the line, or -1
-
-  static AccessKeyText Parse(const std::string& caption);
-  // The underlined character in lower case, as GTK names characters; 0 when none.
-  gunichar Key() const;
+  // The key's character in lower case, as GTK names characters; 0 when none.
+  static gunichar KeyOf(const std::string& caption);
   // Shows the caption in the label.
   static void Show(GtkLabel* label, const std::string& caption);
 };

@@ -1,10 +1,11 @@
 #pragma once
 // A box showing one frame of a clip, centred, on the colour it is given.
+#include "platform/Peers.h"
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
 
-class AnimatePeer : public GtkPeer {
+class AnimatePeer : public GtkPeer, public IAnimatePeer {
  public:
   AnimatePeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
 

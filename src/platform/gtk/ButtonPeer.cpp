@@ -27,7 +27,6 @@ ButtonPeer::ButtonPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& 
   // caption would grow wider than designed, its caption off centre.
   gtk_widget_hide(image_);
   gtk_widget_hide(label_);
-  gtk_style_context_add_class(gtk_widget_get_style_context(button), "kalnor-button");
   if (speedButton_) {
     gtk_button_set_relief(GTK_BUTTON(button), GTK_RELIEF_NONE);
     gtk_widget_set_can_focus(button, FALSE);
@@ -52,6 +51,6 @@ void ButtonPeer::SetPicture(const std::string& name) {
   gtk_widget_set_visible(image_, picture != nullptr);
 }
 
-void ButtonPeer::OnClicked(GtkButton*, gpointer self) { static_cast<ButtonPeer*>(self)->Report(PeerEventKind::Click); }
+void ButtonPeer::OnClicked(GtkButton*, gpointer self) { static_cast<ButtonPeer*>(self)->Report(Click{}); }
 
 }  // namespace platform::gtk

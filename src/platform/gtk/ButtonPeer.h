@@ -1,11 +1,12 @@
 #pragma once
 // A push or bitmap button (caption, picture, hint), or a flat speed button of
 // a tool bar that shows its picture only and never takes the focus.
+#include "platform/Peers.h"
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
 
-class ButtonPeer : public GtkPeer {
+class ButtonPeer : public GtkPeer, public IButtonPeer {
  public:
   ButtonPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener, bool speedButton);
 

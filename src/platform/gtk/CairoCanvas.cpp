@@ -5,19 +5,18 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+
+#include "platform/PixelStream.h"
+#include "rtl/Rgb.h"
 
 namespace platform::gtk {
 
 namespace {
 
-double Channel(Color color, int shift) { return ((color >> shift) & 0xFF) / 255.0; }
-
 // cairo's opaque pixel (premultiplied ARGB) for a colour.
 std::uint32_t Opaque(Color color) {
-  return 0xFF000000u | (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
+  const Rgb rgb = Rgb::Of(color);
+  return 0xFF000000u | std::uint32_t{rgb.red} << 16 | std::uint32_t{rgb.green} << 8 | rgb.blue;
 }
 
 bool Whole(double value) { return value == std::floor(value); }
@@ -54,18 +53,6 @@ std::optional<Rect> PixelArea(cairo_t* cr) {
   const int left = static_cast<int>(std::floor(x1));
   const int top = static_cast<int>(std::floor(y1));
   return Rect{left, top, static_cast<int>(std::ceil(x2)) - left, static_cast<int>(std::ceil(y2)) - top};
-}
-
-// Copies count pixels straight to memory without first reading what they
-// overwrite: a window-sized surface is bigger than the caches.
-void StreamPixels(const std::uint32_t* from, std::uint32_t* to, int count) {
-  int x = 0;
-#if defined(__SSE2__)
-  for (; x < count && reinterpret_cast<std::uintptr_t>(to + x) % 16 != 0; ++x) to[x] = from[x];
-  for (; x + 4 <= count; x += 4)
-    _mm_stream_si128(reinterpret_cast<__m128i*>(to + x), _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + x)));
-#endif
-  std::copy(from + x, from + count, to + x);
 }
 
 // The picture of a buffered paint over area (user space), in cairo's pixels.
@@ -165,9 +152,7 @@ class Picture : public ICanvas {
         StreamPixels(from, reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride) + part.left,
                      part.width);
     }
-#if defined(__SSE2__)
-    _mm_sfence();
-#endif
+    EndPixelStream();
     cairo_rectangle_list_destroy(clip);
     cairo_surface_mark_dirty(target);
     return true;
@@ -180,6 +165,11 @@ class Picture : public ICanvas {
 
 }  // namespace
 
+void UseColor(cairo_t* cr, Color color) {
+  const Rgb rgb = Rgb::Of(color);
+  cairo_set_source_rgb(cr, rgb.red / 255.0, rgb.green / 255.0, rgb.blue / 255.0);
+}
+
 CairoCanvas::CairoCanvas(cairo_t* cr) : cr_(cr) {}
 
 void CairoCanvas::FillRect(const Rect& rect, Color color) {
@@ -188,7 +178,7 @@ void CairoCanvas::FillRect(const Rect& rect, Color color) {
   cairo_save(cr_);
   cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
   cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_rgb(cr_, Channel(color, 0), Channel(color, 8), Channel(color, 16));
+  UseColor(cr_, color);
   cairo_rectangle(cr_, rect.left, rect.top, rect.width, rect.height);
   cairo_fill(cr_);
   cairo_restore(cr_);

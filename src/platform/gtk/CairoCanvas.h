@@ -6,6 +6,9 @@
 
 namespace platform::gtk {
 
+// Makes the colour cairo's source for what is drawn next.
+void UseColor(cairo_t* cr, Color color);
+
 class CairoCanvas : public platform::ICanvas {
  public:
   explicit CairoCanvas(cairo_t* cr);

@@ -1,12 +1,14 @@
 #include "platform/gtk/CheckListBoxPeer.h"
 
-#include <cstdio>
+#include <string>
+
+#include "platform/gtk/CssColor.h"
 
 namespace platform::gtk {
 
 CheckListBoxPeer::CheckListBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
     : GtkPeer(system, parent, listener),
-      list_(true, {[this](int index) { Report(ItemSelectedEvent(index)); }, [this](int index) { ReportToggled(index); }}),
+      list_(true, {[this](int index) { Report(ItemSelected{index}); }, [this](int index) { ReportToggled(index); }}),
       css_(gtk_css_provider_new()) {
   gtk_style_context_add_provider(gtk_widget_get_style_context(GTK_WIDGET(list_.View())), GTK_STYLE_PROVIDER(css_),
                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
@@ -25,18 +27,13 @@ void CheckListBoxPeer::SetItems(const IListItems& items) {
 }
 
 void CheckListBoxPeer::SetColor(Color color) {
-  char css[96];
-  std::snprintf(css, sizeof css, "treeview.view:not(:selected) { background-color: #%02x%02x%02x; }",
-                color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-  gtk_css_provider_load_from_data(css_, css, -1, nullptr);
+  const std::string css = "treeview.view:not(:selected) { background-color: " + CssColor(color) + "; }";
+  gtk_css_provider_load_from_data(css_, css.c_str(), -1, nullptr);
 }
 
 // The tick itself changes when the class library says so.
 void CheckListBoxPeer::ReportToggled(int index) {
-  PeerEvent checked{PeerEventKind::ItemChecked};
-  checked.index = index;
-  checked.checked = !items_->Checked(index);
-  Report(checked);
+  Report(ItemChecked{index, !items_->Checked(index)});
 }
 
 }  // namespace platform::gtk

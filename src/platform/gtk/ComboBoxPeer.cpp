@@ -8,7 +8,7 @@ ComboBoxPeer::ComboBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListen
     : GtkPeer(system, parent, listener),
       entry_(gtk_entry_new()),
       arrow_(gtk_toggle_button_new()),
-      dropDown_({[this](int index) { Report(ItemSelectedEvent(index)); }, [this] { ClosedByUser(); }}) {
+      dropDown_({[this](int index) { Report(ItemSelected{index}); }, [this] { ClosedByUser(); }}) {
   GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 0);
   gtk_style_context_add_class(gtk_widget_get_style_context(box), GTK_STYLE_CLASS_LINKED);
   gtk_entry_set_width_chars(GTK_ENTRY(entry_), 1);
@@ -24,7 +24,7 @@ ComboBoxPeer::ComboBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListen
   atk_object_set_role(gtk_widget_get_accessible(box), ATK_ROLE_COMBO_BOX);
   Adopt(box);
   SetFocusWidget(entry_);
-  mirror_ = std::make_unique<EntryMirror>(GTK_ENTRY(entry_), [this](const PeerEvent& e) { return Report(e); });
+  mirror_ = std::make_unique<EntryMirror>(GTK_ENTRY(entry_), [this](const EditChanged& e) { Report(e); });
 
   g_signal_connect(arrow_, "button-press-event", G_CALLBACK(OnArrowButtonPressEvent), this);
   g_signal_connect(entry_, "key-press-event", G_CALLBACK(OnEntryKeyPressEvent), this);
@@ -47,12 +47,12 @@ void ComboBoxPeer::ShowList(bool dropped) {
 
 void ComboBoxPeer::OpenByUser() {
   ShowList(true);
-  Report(DropDownEvent(true));
+  Report(DropDown{true});
 }
 
 void ComboBoxPeer::ClosedByUser() {
   gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(arrow_), FALSE);
-  Report(DropDownEvent(false));
+  Report(DropDown{false});
 }
 
 // The list opens as the button goes down, so that the same press can be

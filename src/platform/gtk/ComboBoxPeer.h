@@ -1,16 +1,17 @@
 #pragma once
 // The editable drop-down box: an entry and an arrow button side by side,
 // and a DropDownList under them. Choosing from the list reports
-// ItemSelected, opening and closing it DropDown, edits TextChanged.
+// ItemSelected, opening and closing it DropDown, edits EditChanged.
 #include <memory>
 
+#include "platform/Peers.h"
 #include "platform/gtk/DropDownList.h"
 #include "platform/gtk/EntryMirror.h"
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
 
-class ComboBoxPeer : public GtkPeer {
+class ComboBoxPeer : public GtkPeer, public IComboBoxPeer {
  public:
   ComboBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
   ~ComboBoxPeer() override;
@@ -22,8 +23,12 @@ class ComboBoxPeer : public GtkPeer {
   void SetItems(const IListItems& items) override { dropDown_.List().SetItems(items); }
   void ItemInserted(int index) override { dropDown_.List().Inserted(index); }
   void ItemDeleted(int index) override { dropDown_.List().Deleted(index); }
+  // The list shows no ticks: the row is only drawn anew.
+  void TickChanged(int index) override { dropDown_.List().Changed(index); }
   void SetItemIndex(int index) override { dropDown_.List().SetHighlight(index); }
   void SetItemHeight(int pixels) override { dropDown_.List().SetRowHeight(pixels); }
+  // The list keeps no row of its own per entry, so it takes any number.
+  bool CanAddItem(int /*currentCount*/) override { return true; }
 
  private:
   void ShowList(bool dropped);

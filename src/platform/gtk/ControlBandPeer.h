@@ -4,11 +4,12 @@
 // window titled with its caption, and drop that back onto the bar.
 #include <string>
 
+#include "platform/Peers.h"
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
 
-class ControlBandPeer : public GtkPeer {
+class ControlBandPeer : public GtkPeer, public IContainerPeer {
  public:
   ControlBandPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
   ~ControlBandPeer() override;

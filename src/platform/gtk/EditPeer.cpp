@@ -7,7 +7,7 @@ EditPeer::EditPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& list
   GtkWidget* entry = gtk_entry_new();
   gtk_entry_set_width_chars(GTK_ENTRY(entry), 1);
   Adopt(entry);
-  mirror_ = std::make_unique<EntryMirror>(GTK_ENTRY(entry), [this](const PeerEvent& e) { return Report(e); });
+  mirror_ = std::make_unique<EntryMirror>(GTK_ENTRY(entry), [this](const EditChanged& e) { Report(e); });
 }
 
 }  // namespace platform::gtk

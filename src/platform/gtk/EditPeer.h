@@ -2,12 +2,13 @@
 // A one-line edit box: a GtkEntry.
 #include <memory>
 
+#include "platform/Peers.h"
 #include "platform/gtk/EntryMirror.h"
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
 
-class EditPeer : public GtkPeer {
+class EditPeer : public GtkPeer, public IEditPeer {
  public:
   EditPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
 

@@ -7,7 +7,7 @@
 
 namespace platform::gtk {
 
-EntryMirror::EntryMirror(GtkEntry* entry, std::function<bool(const PeerEvent&)> report)
+EntryMirror::EntryMirror(GtkEntry* entry, std::function<void(const EditChanged&)> report)
     : entry_(entry), report_(std::move(report)) {
   g_object_ref(entry_);
   g_signal_connect(entry_, "changed", G_CALLBACK(OnChanged), this);
@@ -72,11 +72,7 @@ void EntryMirror::ReportEdit() {
   int end = 0;
   if (!gtk_editable_get_selection_bounds(GTK_EDITABLE(entry_), &start, &end))
     start = end = gtk_editable_get_position(GTK_EDITABLE(entry_));
-  PeerEvent changed{PeerEventKind::TextChanged};
-  changed.text = Text();
-  changed.selStart = std::min(start, end);
-  changed.selLength = std::abs(end - start);
-  report_(changed);
+  report_(EditChanged{Text(), std::min(start, end), std::abs(end - start)});
 }
 
 }  // namespace platform::gtk

@@ -1,6 +1,6 @@
 #pragma once
 // Keeps a GtkEntry and the class library's text in step: the user's edits and
-// moves of the caret or the highlight go up as TextChanged, the class
+// moves of the caret or the highlight go up as EditChanged, the class
 // library's text and selection come down without being reported back, a
 // huge text cut to what a box can show.
 #include <gtk/gtk.h>
@@ -14,7 +14,7 @@ namespace platform::gtk {
 
 class EntryMirror {
  public:
-  EntryMirror(GtkEntry* entry, std::function<bool(const PeerEvent&)> report);
+  EntryMirror(GtkEntry* entry, std::function<void(const EditChanged&)> report);
   ~EntryMirror();
   EntryMirror(const EntryMirror&) = delete;
   EntryMirror& operator=(const EntryMirror&) = delete;
@@ -33,7 +33,7 @@ class EntryMirror {
   static gboolean OnEditSettled(gpointer self);
 
   GtkEntry* entry_;
-  std::function<bool(const PeerEvent&)> report_;
+  std::function<void(const EditChanged&)> report_;
   bool updating_ = false;
   guint pending_ = 0;
 };

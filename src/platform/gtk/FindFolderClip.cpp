@@ -5,20 +5,17 @@
 #include <numbers>
 
 #include "platform/Clip.h"
+#include "platform/gtk/CairoCanvas.h"
 
 namespace platform::gtk {
 
 namespace {
 
-// Colours here are written 0xRRGGBB, as in the pictures' files.
-void Rgb(cairo_t* cr, int rgb) {
-  cairo_set_source_rgb(cr, (rgb >> 16) / 255.0, (rgb >> 8 & 0xFF) / 255.0, (rgb & 0xFF) / 255.0);
-}
-
-void FillAndOutline(cairo_t* cr, int fill, int outline) {
-  Rgb(cr, fill);
+// Colours are 0x00BBGGRR, as everywhere in the program.
+void FillAndOutline(cairo_t* cr, Color fill, Color outline) {
+  UseColor(cr, fill);
   cairo_fill_preserve(cr);
-  Rgb(cr, outline);
+  UseColor(cr, outline);
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
 }
@@ -29,7 +26,7 @@ void Sheet(cairo_t* cr, double x, double y, double tilt) {
   cairo_rotate(cr, tilt);
   cairo_rectangle(cr, 0.5, 0.5, 20, 24);
   FillAndOutline(cr, 0xFFFFFF, 0x8A8A8A);
-  Rgb(cr, 0x5B7FC4);
+  UseColor(cr, 0xC47F5B);
   for (int line = 0; line < 4; ++line) cairo_rectangle(cr, 4, 5 + 4 * line, line == 3 ? 8 : 13, 1);
   cairo_fill(cr);
   cairo_restore(cr);
@@ -40,7 +37,7 @@ struct Point {
 };
 
 // A closed outline through the corners, filled.
-void Polygon(cairo_t* cr, std::initializer_list<Point> corners, int fill, int outline) {
+void Polygon(cairo_t* cr, std::initializer_list<Point> corners, Color fill, Color outline) {
   for (const Point& corner : corners) cairo_line_to(cr, corner.x, corner.y);
   cairo_close_path(cr);
   FillAndOutline(cr, fill, outline);
@@ -49,10 +46,10 @@ void Polygon(cairo_t* cr, std::initializer_list<Point> corners, int fill, int ou
 void Folder(cairo_t* cr) {
   // The back with its tab, the papers, then the front flap leaning forward.
   Polygon(cr, {{4.5, 14.5}, {4.5, 9.5}, {16.5, 9.5}, {19.5, 12.5}, {46.5, 12.5}, {46.5, 41.5}, {4.5, 41.5}},
-          0xD9A521, 0x8C6410);
+          0x21A5D9, 0x10648C);
   Sheet(cr, 10, 7, -0.12);
   Sheet(cr, 21, 6, 0.1);
-  Polygon(cr, {{2.5, 21.5}, {44.5, 21.5}, {48.5, 41.5}, {6.5, 41.5}}, 0xF4C842, 0x8C6410);
+  Polygon(cr, {{2.5, 21.5}, {44.5, 21.5}, {48.5, 41.5}, {6.5, 41.5}}, 0x42C8F4, 0x10648C);
 }
 
 // The glass circles the folder once per run of the clip, dipping twice.
@@ -63,7 +60,7 @@ void Glass(cairo_t* cr, double turn) {
   constexpr double radius = 8;
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_width(cr, 4);
-  Rgb(cr, 0x5A3A1C);
+  UseColor(cr, 0x1C3A5A);
   cairo_move_to(cr, x + radius * 0.7, y + radius * 0.7);
   cairo_line_to(cr, x + radius * 1.7, y + radius * 1.7);
   cairo_stroke(cr);
@@ -71,11 +68,11 @@ void Glass(cairo_t* cr, double turn) {
   cairo_set_source_rgba(cr, 0.75, 0.9, 1, 0.55);
   cairo_fill_preserve(cr);
   cairo_set_line_width(cr, 2);
-  Rgb(cr, 0x44505C);
+  UseColor(cr, 0x5C5044);
   cairo_stroke(cr);
   cairo_arc(cr, x - 2, y - 2, radius / 2, std::numbers::pi, 1.5 * std::numbers::pi);
   cairo_set_line_width(cr, 1.5);
-  Rgb(cr, 0xFFFFFF);
+  UseColor(cr, 0xFFFFFF);
   cairo_stroke(cr);
 }
 

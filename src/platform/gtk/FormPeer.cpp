@@ -16,7 +16,7 @@ FormPeer::FormPeer(GtkWindowSystem& system, IPeerListener& listener) : GtkPeer(s
   gtk_container_add(GTK_CONTAINER(window), box_);
   gtk_widget_show_all(box_);
   Adopt(window);
-  system_.AddForm(this);
+  system_.AddForm({}, this);
 
   g_signal_connect(window, "key-press-event", G_CALLBACK(OnKeyPressEvent), this);
   g_signal_connect(window, "delete-event", G_CALLBACK(OnDeleteEvent), this);
@@ -32,7 +32,7 @@ FormPeer::FormPeer(GtkWindowSystem& system, IPeerListener& listener) : GtkPeer(s
 FormPeer::~FormPeer() {
   g_signal_handlers_disconnect_by_data(client_, this);
   PlacementArea::OnSizeChange(client_, nullptr);
-  system_.RemoveForm(this);
+  system_.RemoveForm({}, this);
 }
 
 void FormPeer::SetBounds(const Rect& bounds) {
@@ -92,11 +92,8 @@ void FormPeer::TakeWindowManagersFrame() {
   if (outer == reportedOuter_ && client == reportedClient_) return;
   reportedOuter_ = outer;
   reportedClient_ = client;
-  PeerEvent resized{PeerEventKind::Resized};
-  resized.bounds = outer;
-  resized.client = client;
   reporting_ = true;
-  Report(resized);
+  Report(Resized{outer, client});
   reporting_ = false;
 }
 
@@ -109,7 +106,7 @@ void FormPeer::SetVisible(bool visible) {
 
 void FormPeer::SetFocus() {
   if (gtk_widget_get_visible(Widget())) gtk_window_present(Window());
-  system_.NoteActive(this);
+  system_.NoteActive({}, this);
 }
 
 void FormPeer::SetCaption(const std::string& caption) { gtk_window_set_title(Window(), ToGtk(caption).c_str()); }
@@ -180,9 +177,7 @@ void FormPeer::OpenMenu(int index) {
 }
 
 void FormPeer::ReportMenuCommand(int commandId) {
-  PeerEvent event{PeerEventKind::MenuCommand};
-  event.index = commandId;
-  Report(event);
+  Report(MenuCommand{commandId});
 }
 
 void FormPeer::SetWindowState(WindowState state) {
@@ -219,16 +214,12 @@ void FormPeer::EndModal() { gtk_window_set_modal(Window(), FALSE); }
 
 gboolean FormPeer::OnKeyPressEvent(GtkWidget*, GdkEventKey* event, gpointer self) {
   const TranslatedKey key = TranslatedKey::From(*event);
-  PeerEvent down{PeerEventKind::KeyDown};
-  down.key = key.key;
-  down.shift = key.shift;
-  down.ch = key.ch;
-  return static_cast<FormPeer*>(self)->Report(down) ? TRUE : FALSE;
+  return static_cast<FormPeer*>(self)->Report(KeyDown{key.key, key.shift, key.ch}) ? TRUE : FALSE;
 }
 
 gboolean FormPeer::OnDeleteEvent(GtkWidget*, GdkEvent*, gpointer self) {
   // The class library decides whether the window closes, and hides it itself.
-  static_cast<FormPeer*>(self)->Report(PeerEventKind::CloseRequest);
+  static_cast<FormPeer*>(self)->Report(CloseRequest{});
   return TRUE;
 }
 
@@ -237,8 +228,8 @@ gboolean FormPeer::OnFocusInEvent(GtkWidget*, GdkEventFocus*, gpointer self) {
   // A window disabled behind a modal one cannot become active, though a
   // window manager or a person may still give it the keyboard focus.
   if (!gtk_widget_is_sensitive(form->Widget())) return FALSE;
-  form->system_.NoteActive(form);
-  form->Report(PeerEventKind::Activate);
+  form->system_.NoteActive({}, form);
+  form->Report(Activate{});
   return FALSE;
 }
 
@@ -255,11 +246,10 @@ gboolean FormPeer::OnMapEvent(GtkWidget*, GdkEvent*, gpointer self) {
 gboolean FormPeer::OnWindowStateEvent(GtkWidget*, GdkEventWindowState* event, gpointer self) {
   constexpr auto kShown = GDK_WINDOW_STATE_ICONIFIED | GDK_WINDOW_STATE_MAXIMIZED;
   if (!(event->changed_mask & kShown)) return FALSE;
-  PeerEvent changed{PeerEventKind::StateChanged};
-  changed.state = event->new_window_state & GDK_WINDOW_STATE_ICONIFIED   ? WindowState::Minimized
-                  : event->new_window_state & GDK_WINDOW_STATE_MAXIMIZED ? WindowState::Maximized
-                                                                          : WindowState::Normal;
-  static_cast<FormPeer*>(self)->Report(changed);
+  const WindowState state = event->new_window_state & GDK_WINDOW_STATE_ICONIFIED   ? WindowState::Minimized
+                            : event->new_window_state & GDK_WINDOW_STATE_MAXIMIZED ? WindowState::Maximized
+                                                                                    : WindowState::Normal;
+  static_cast<FormPeer*>(self)->Report(StateChanged{state});
   return FALSE;
 }
 
@@ -270,9 +260,7 @@ gboolean FormPeer::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
   CairoCanvas canvas(cr);
   canvas.FillRect({0, 0, gtk_widget_get_allocated_width(widget), gtk_widget_get_allocated_height(widget)},
                   form->color_);
-  PeerEvent paint{PeerEventKind::Paint};
-  paint.canvas = &canvas;
-  form->Report(paint);
+  form->Report(Paint{canvas});
   return FALSE;
 }
 

@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/FormPeer.h"
 #include "platform/FrameMetrics.h"
 #include "platform/gtk/GtkPeer.h"
 #include "platform/gtk/MenuBar.h"
 
 namespace platform::gtk {
 
-class FormPeer : public GtkPeer {
+class FormPeer : public GtkPeer, public IFormPeer {
  public:
   FormPeer(GtkWindowSystem& system, IPeerListener& listener);
   ~FormPeer() override;
@@ -36,7 +37,6 @@ class FormPeer : public GtkPeer {
   void Repaint() override;
   void BeginModal() override;
   void EndModal() override;
-  void Invalidate() override { gtk_widget_queue_draw(client_); }
 
  private:
   // The window manager's frame around the GtkWindow (menu bar and client area)

@@ -103,12 +103,12 @@ void GtkPeer::ReportClicks(GtkWidget* widget) {
 
 gboolean GtkPeer::OnButtonPressEvent(GtkWidget*, GdkEventButton* event, gpointer self) {
   if (event->button != 1 || event->type != GDK_BUTTON_PRESS) return FALSE;
-  static_cast<GtkPeer*>(self)->Report(PeerEventKind::Click);
+  static_cast<GtkPeer*>(self)->Report(Click{});
   return TRUE;
 }
 
 gboolean GtkPeer::OnFocusInEvent(GtkWidget*, GdkEventFocus*, gpointer self) {
-  static_cast<GtkPeer*>(self)->Report(PeerEventKind::FocusIn);
+  static_cast<GtkPeer*>(self)->Report(FocusIn{});
   return FALSE;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // What every GTK peer shares: one outer widget placed in the parent's child
-// area at the bounds the class library computed, and the one channel up to
-// the class-library control.
+// area at the bounds the class library computed, the common part of every
+// role, and the one channel up to the class-library control.
 #include <gtk/gtk.h>
 
 #include "platform/ControlPeer.h"
@@ -11,7 +11,7 @@ namespace platform::gtk {
 
 class GtkWindowSystem;
 
-class GtkPeer : public IControlPeer {
+class GtkPeer : public virtual IControlPeer {
  public:
   GtkPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
   ~GtkPeer() override;
@@ -45,7 +45,6 @@ class GtkPeer : public IControlPeer {
   // Reports a left-button press on the widget (a picture, a label) as a click.
   void ReportClicks(GtkWidget* widget);
   bool Report(const PeerEvent& event) { return listener_.OnPeerEvent(event); }
-  bool Report(PeerEventKind kind) { return Report(PeerEvent{kind}); }
 
   GtkWindowSystem& system_;
 

@@ -25,6 +25,14 @@ namespace platform::gtk {
 
 namespace {
 
+// ProcessMessages handles at most this many messages: a busy page can keep
+// sources pending for ever.
+constexpr int kMessagesPerProcessing = 1000;
+// Where no monitor is known, the desktop is taken to be this large.
+constexpr Rect kFallbackWorkArea{0, 0, 800, 600};
+// The screen's resolution unless the desktop sets its own.
+constexpr int kStandardPixelsPerInch = 96;
+
 // The class library places controls at the small sizes of a classic desktop;
 // the theme's roomy paddings and minimum sizes would push them apart. The
 // windows' font is 11 pixels high, as designed, in the desktop's sans-serif.
@@ -59,6 +67,9 @@ gboolean RunTick(gpointer tick) {
 
 void DeleteWork(gpointer work) { delete static_cast<std::function<void()>*>(work); }
 
+// Every peer made here is a GtkPeer.
+GtkPeer* Native(IControlPeer& peer) { return &dynamic_cast<GtkPeer&>(peer); }
+
 }  // namespace
 
 GtkWindowSystem::GtkWindowSystem()
@@ -68,32 +79,70 @@ GtkWindowSystem::GtkWindowSystem()
   InstallCompactStyle();
 }
 
-std::unique_ptr<IControlPeer> GtkWindowSystem::CreatePeer(PeerKind kind, IControlPeer* parent,
-                                                          IPeerListener& listener) {
-  auto* owner = static_cast<GtkPeer*>(parent);
-  switch (kind) {
-    case PeerKind::Form: return std::make_unique<FormPeer>(*this, listener);
-    case PeerKind::Container: return std::make_unique<ContainerPeer>(*this, owner, listener);
-    case PeerKind::ControlBand: return std::make_unique<ControlBandPeer>(*this, owner, listener);
-    case PeerKind::TabControl: return std::make_unique<TabControlPeer>(*this, owner, listener);
-    case PeerKind::Button: return std::make_unique<ButtonPeer>(*this, owner, listener, false);
-    case PeerKind::SpeedButton: return std::make_unique<ButtonPeer>(*this, owner, listener, true);
-    case PeerKind::Edit: return std::make_unique<EditPeer>(*this, owner, listener);
-    case PeerKind::ComboBox: return std::make_unique<ComboBoxPeer>(*this, owner, listener);
-    case PeerKind::CheckListBox: return std::make_unique<CheckListBoxPeer>(*this, owner, listener);
-    case PeerKind::StatusBar: return std::make_unique<StatusBarPeer>(*this, owner, listener);
-    case PeerKind::Shape: return std::make_unique<ShapePeer>(*this, owner, listener);
-    case PeerKind::Label: return std::make_unique<LabelPeer>(*this, owner, listener);
-    case PeerKind::Image: return std::make_unique<ImagePeer>(*this, owner, listener);
-    case PeerKind::Memo: return std::make_unique<MemoPeer>(*this, owner, listener);
-    case PeerKind::Animate: return std::make_unique<AnimatePeer>(*this, owner, listener);
-    case PeerKind::WebView: return CreateWebView(parent, listener);
-  }
-  return nullptr;
+std::unique_ptr<IFormPeer> GtkWindowSystem::CreateFormPeer(IPeerListener& listener) {
+  return std::make_unique<FormPeer>(*this, listener);
 }
 
-std::unique_ptr<IControlPeer> GtkWindowSystem::CreateWebView(IControlPeer* parent, IPeerListener& listener) {
-  return std::make_unique<WebViewPeer>(*this, static_cast<GtkPeer*>(parent), listener);
+std::unique_ptr<IContainerPeer> GtkWindowSystem::CreateContainerPeer(IControlPeer& parent, IPeerListener& listener) {
+  return std::make_unique<ContainerPeer>(*this, Native(parent), listener);
+}
+
+std::unique_ptr<IContainerPeer> GtkWindowSystem::CreateControlBandPeer(IControlPeer& parent,
+                                                                       IPeerListener& listener) {
+  return std::make_unique<ControlBandPeer>(*this, Native(parent), listener);
+}
+
+std::unique_ptr<ITabControlPeer> GtkWindowSystem::CreateTabControlPeer(IControlPeer& parent,
+                                                                       IPeerListener& listener) {
+  return std::make_unique<TabControlPeer>(*this, Native(parent), listener);
+}
+
+std::unique_ptr<IButtonPeer> GtkWindowSystem::CreateButtonPeer(IControlPeer& parent, IPeerListener& listener) {
+  return std::make_unique<ButtonPeer>(*this, Native(parent), listener, false);
+}
+
+std::unique_ptr<IButtonPeer> GtkWindowSystem::CreateSpeedButtonPeer(IControlPeer& parent, IPeerListener& listener) {
+  return std::make_unique<ButtonPeer>(*this, Native(parent), listener, true);
+}
+
+std::unique_ptr<IEditPeer> GtkWindowSystem::CreateEditPeer(IControlPeer& parent, IPeerListener& listener) {
+  return std::make_unique<EditPeer>(*this, Native(parent), listener);
+}
+
+std::unique_ptr<IComboBoxPeer> GtkWindowSystem::CreateComboBoxPeer(IControlPeer& parent, IPeerListener& listener) {
+  return std::make_unique<ComboBoxPeer>(*this, Native(parent), listener);
+}
+
+std::unique_ptr<IListPeer> GtkWindowSystem::CreateCheckListBoxPeer(IControlPeer& parent, IPeerListener& listener) {
+  return std::make_unique<CheckListBoxPeer>(*this, Native(parent), listener);
+}
+
+std::unique_ptr<IStatusBarPeer> GtkWindowSystem::CreateStatusBarPeer(IControlPeer& parent, IPeerListener& listener) {
+  return std::make_unique<StatusBarPeer>(*this, Native(parent), listener);
+}
+
+std::unique_ptr<IShapePeer> GtkWindowSystem::CreateShapePeer(IControlPeer& parent, IPeerListener& listener) {
+  return std::make_unique<ShapePeer>(*this, Native(parent), listener);
+}
+
+std::unique_ptr<ILabelPeer> GtkWindowSystem::CreateLabelPeer(IControlPeer& parent, IPeerListener& listener) {
+  return std::make_unique<LabelPeer>(*this, Native(parent), listener);
+}
+
+std::unique_ptr<IMemoPeer> GtkWindowSystem::CreateMemoPeer(IControlPeer& parent, IPeerListener& listener) {
+  return std::make_unique<MemoPeer>(*this, Native(parent), listener);
+}
+
+std::unique_ptr<IImagePeer> GtkWindowSystem::CreateImagePeer(IControlPeer& parent, IPeerListener& listener) {
+  return std::make_unique<ImagePeer>(*this, Native(parent), listener);
+}
+
+std::unique_ptr<IAnimatePeer> GtkWindowSystem::CreateAnimatePeer(IControlPeer& parent, IPeerListener& listener) {
+  return std::make_unique<AnimatePeer>(*this, Native(parent), listener);
+}
+
+std::unique_ptr<IWebViewPeer> GtkWindowSystem::CreateWebViewPeer(IControlPeer& parent, IPeerListener& listener) {
+  return std::make_unique<WebViewPeer>(*this, Native(parent), listener);
 }
 
 void GtkWindowSystem::RunLoop(const std::function<bool()>& done) {
@@ -101,8 +150,8 @@ void GtkWindowSystem::RunLoop(const std::function<bool()>& done) {
 }
 
 void GtkWindowSystem::ProcessMessages() {
-  // Bounded: a busy page can keep sources pending for ever.
-  for (int i = 0; i < 1000 && g_main_context_pending(nullptr); ++i) g_main_context_iteration(nullptr, FALSE);
+  for (int i = 0; i < kMessagesPerProcessing && g_main_context_pending(nullptr); ++i)
+    g_main_context_iteration(nullptr, FALSE);
 }
 
 void GtkWindowSystem::Post(std::function<void()> work) {
@@ -122,7 +171,7 @@ Rect GtkWindowSystem::WorkArea() {
   GdkDisplay* display = gdk_display_get_default();
   GdkMonitor* monitor = gdk_display_get_primary_monitor(display);
   if (!monitor) monitor = gdk_display_get_monitor(display, 0);
-  if (!monitor) return {0, 0, 800, 600};
+  if (!monitor) return kFallbackWorkArea;
   GdkRectangle area;
   gdk_monitor_get_workarea(monitor, &area);
   return {area.x, area.y, area.width, area.height};
@@ -130,7 +179,7 @@ Rect GtkWindowSystem::WorkArea() {
 
 int GtkWindowSystem::PixelsPerInch() {
   const double resolution = gdk_screen_get_resolution(gdk_screen_get_default());
-  return resolution > 0 ? static_cast<int>(std::lround(resolution)) : 96;
+  return resolution > 0 ? static_cast<int>(std::lround(resolution)) : kStandardPixelsPerInch;
 }
 
 Size GtkWindowSystem::MeasureText(const std::string& text, const FontSpec& font, int wrapWidth) {
@@ -141,9 +190,7 @@ void GtkWindowSystem::MinimizeApplication() {
   for (FormPeer* form : forms_) gtk_window_iconify(form->Window());
 }
 
-void GtkWindowSystem::AddForm(FormPeer* form) { forms_.push_back(form); }
-
-void GtkWindowSystem::RemoveForm(FormPeer* form) {
+void GtkWindowSystem::RemoveForm(Badge<FormPeer>, FormPeer* form) {
   std::erase(forms_, form);
   if (active_ == form) active_ = nullptr;
 }

@@ -12,6 +12,7 @@
 #include "platform/gtk/EngineSettings.h"
 #include "platform/gtk/PictureStore.h"
 #include "platform/gtk/SessionEndWatch.h"
+#include "rtl/Badge.h"
 
 namespace platform::gtk {
 
@@ -22,8 +23,22 @@ class GtkWindowSystem : public IWindowSystem {
   // Needs an initialised GTK.
   GtkWindowSystem();
 
-  std::unique_ptr<IControlPeer> CreatePeer(PeerKind kind, IControlPeer* parent, IPeerListener& listener) override;
-  std::unique_ptr<IControlPeer> CreateWebView(IControlPeer* parent, IPeerListener& listener) override;
+  std::unique_ptr<IFormPeer> CreateFormPeer(IPeerListener& listener) override;
+  std::unique_ptr<IContainerPeer> CreateContainerPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IContainerPeer> CreateControlBandPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<ITabControlPeer> CreateTabControlPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IButtonPeer> CreateButtonPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IButtonPeer> CreateSpeedButtonPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IEditPeer> CreateEditPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IComboBoxPeer> CreateComboBoxPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IListPeer> CreateCheckListBoxPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IStatusBarPeer> CreateStatusBarPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IShapePeer> CreateShapePeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<ILabelPeer> CreateLabelPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IMemoPeer> CreateMemoPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IImagePeer> CreateImagePeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IAnimatePeer> CreateAnimatePeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IWebViewPeer> CreateWebViewPeer(IControlPeer& parent, IPeerListener& listener) override;
   void RunLoop(const std::function<bool()>& done) override;
   void ProcessMessages() override;
   void Post(std::function<void()> work) override;
@@ -48,9 +63,9 @@ class GtkWindowSystem : public IWindowSystem {
   EngineSettings CurrentEngineSettings() const { return EngineSettings::Load(engineSettingsFile_); }
 
   // Forms tell the system about themselves.
-  void AddForm(FormPeer* form);
-  void RemoveForm(FormPeer* form);
-  void NoteActive(FormPeer* form) { active_ = form; }
+  void AddForm(Badge<FormPeer>, FormPeer* form) { forms_.push_back(form); }
+  void RemoveForm(Badge<FormPeer>, FormPeer* form);
+  void NoteActive(Badge<FormPeer>, FormPeer* form) { active_ = form; }
   // The first window made, which modal windows stand over.
   FormPeer* MainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
 

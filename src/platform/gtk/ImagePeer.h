@@ -1,11 +1,12 @@
 #pragma once
 // A picture at the size it was drawn, in the top-left corner of its box; a
 // click on it is reported.
+#include "platform/Peers.h"
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
 
-class ImagePeer : public GtkPeer {
+class ImagePeer : public GtkPeer, public IImagePeer {
  public:
   ImagePeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
 

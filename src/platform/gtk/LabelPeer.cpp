@@ -4,6 +4,7 @@
 
 #include "platform/gtk/AccessKeyText.h"
 #include "platform/gtk/CairoCanvas.h"
+#include "rtl/Rgb.h"
 
 namespace platform::gtk {
 
@@ -22,8 +23,10 @@ void ShowFont(GtkLabel* label, const FontSpec& font) {
   pango_attr_list_insert(attributes, pango_attr_size_new_absolute(std::abs(font.height) * PANGO_SCALE));
   if (font.bold) pango_attr_list_insert(attributes, pango_attr_weight_new(PANGO_WEIGHT_BOLD));
   if (font.underline) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-  const auto channel = [&](int shift) { return static_cast<guint16>(((font.color >> shift) & 0xFF) * 257); };
-  pango_attr_list_insert(attributes, pango_attr_foreground_new(channel(0), channel(8), channel(16)));
+  // Pango's channels run to 65535, which is 255 * 257.
+  const auto pango = [](std::uint8_t channel) { return static_cast<guint16>(channel * 257); };
+  const Rgb rgb = Rgb::Of(font.color);
+  pango_attr_list_insert(attributes, pango_attr_foreground_new(pango(rgb.red), pango(rgb.green), pango(rgb.blue)));
   gtk_label_set_attributes(label, attributes);
   pango_attr_list_unref(attributes);
 }
@@ -82,8 +85,11 @@ Size LabelPeer::Measure(const std::string& caption, const FontSpec& font, int wr
 gboolean LabelPeer::OnCrossingEvent(GtkWidget*, GdkEventCrossing* event, gpointer self) {
   // Moving between the label's own windows is neither coming nor going.
   if (event->detail == GDK_NOTIFY_INFERIOR) return FALSE;
-  static_cast<LabelPeer*>(self)->Report(event->type == GDK_ENTER_NOTIFY ? PeerEventKind::MouseEnter
-                                                                         : PeerEventKind::MouseLeave);
+  auto* label = static_cast<LabelPeer*>(self);
+  if (event->type == GDK_ENTER_NOTIFY)
+    label->Report(MouseEnter{});
+  else
+    label->Report(MouseLeave{});
   return FALSE;
 }
 

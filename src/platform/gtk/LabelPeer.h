@@ -1,11 +1,12 @@
 #pragma once
 // A text label in the control's font, see-through or on the colour it is
 // given; clicks and the pointer coming onto it and leaving it are reported.
+#include "platform/Peers.h"
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
 
-class LabelPeer : public GtkPeer {
+class LabelPeer : public GtkPeer, public ILabelPeer {
  public:
   LabelPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
 

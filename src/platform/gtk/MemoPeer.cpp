@@ -3,16 +3,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/gtk/CssColor.h"
+
 namespace platform::gtk {
-
-namespace {
-
-std::string Css(Color color) {
-  return "rgb(" + std::to_string(color & 0xFF) + "," + std::to_string((color >> 8) & 0xFF) + "," +
-         std::to_string((color >> 16) & 0xFF) + ")";
-}
-
-}  // namespace
 
 MemoPeer::MemoPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
     : GtkPeer(system, parent, listener), view_(gtk_text_view_new()), style_(gtk_css_provider_new()) {
@@ -50,11 +43,11 @@ void MemoPeer::SetWordWrap(bool wordWrap) {
 
 // The text colour holds while the box is enabled; disabled, the theme greys it.
 void MemoPeer::Restyle() {
-  const std::string css = "text { background-color: " + Css(color_) + "; font-family: \"" + font_.name +
+  const std::string css = "text { background-color: " + CssColor(color_) + "; font-family: \"" + font_.name +
                           "\"; font-size: " + std::to_string(std::abs(font_.height)) + "px; font-weight: " +
                           (font_.bold ? "bold" : "normal") + "; text-decoration-line: " +
                           (font_.underline ? "underline" : "none") + "; }\n" +
-                          "text:not(:disabled) { color: " + Css(font_.color) + "; }";
+                          "text:not(:disabled) { color: " + CssColor(font_.color) + "; }";
   gtk_css_provider_load_from_data(style_, css.c_str(), -1, nullptr);
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 // Text of several lines in a sunken box, in the control's font and colours;
 // text beyond the box is cut off, as the box has no scroll bars.
+#include "platform/Peers.h"
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
 
-class MemoPeer : public GtkPeer {
+class MemoPeer : public GtkPeer, public IMemoPeer {
  public:
   MemoPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
   ~MemoPeer() override;

@@ -9,6 +9,7 @@ namespace platform::gtk {
 namespace {
 
 constexpr int kMenuPictureSize = 16;
+constexpr int kPictureGap = 6;  // between an item's picture and its text
 constexpr int kShortcutGap = 24;
 constexpr const char* kCommandKey = "kalnor-command";
 constexpr const char* kAccessKey = "kalnor-access-key";
@@ -65,7 +66,7 @@ GtkWidget* MenuBar::MakeMenu(const std::vector<MenuEntry>& entries) {
 GtkWidget* MenuBar::MakeItem(const MenuEntry& entry, bool onBar) {
   if (entry.caption == "-") return gtk_separator_menu_item_new();
   GtkWidget* item = gtk_menu_item_new();
-  GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 6);
+  GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, kPictureGap);
   const bool hasPicture = entry.imageIndex >= 0 && entry.imageIndex < static_cast<int>(pictures_.size());
   GdkPixbuf* picture = hasPicture ? store_.Get(pictures_[entry.imageIndex], kMenuPictureSize) : nullptr;
   if (picture) gtk_box_pack_start(GTK_BOX(box), gtk_image_new_from_pixbuf(picture), FALSE, FALSE, 0);
@@ -75,10 +76,10 @@ GtkWidget* MenuBar::MakeItem(const MenuEntry& entry, bool onBar) {
   gtk_box_pack_start(GTK_BOX(box), label, TRUE, TRUE, 0);
   AddShortcut(GTK_BOX(box), entry.shortcutText);
   // Items without a picture keep their text in line with the others.
-  if (!picture && !onBar) gtk_widget_set_margin_start(label, kMenuPictureSize + 6);
+  if (!picture && !onBar) gtk_widget_set_margin_start(label, kMenuPictureSize + kPictureGap);
   gtk_container_add(GTK_CONTAINER(item), box);
   gtk_widget_set_sensitive(item, entry.enabled);
-  g_object_set_data(G_OBJECT(item), kAccessKey, GUINT_TO_POINTER(AccessKeyText::Parse(entry.caption).Key()));
+  g_object_set_data(G_OBJECT(item), kAccessKey, GUINT_TO_POINTER(AccessKeyText::KeyOf(entry.caption)));
   if (!entry.children.empty() && onBar) {
     barMenus_.emplace_back(item, entry.children);
   } else if (!entry.children.empty()) {

@@ -2,15 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/gtk/CairoCanvas.h"
+
 namespace platform::gtk {
-
-namespace {
-
-void UseColor(cairo_t* cr, Color color) {
-  cairo_set_source_rgb(cr, (color & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0, ((color >> 16) & 0xFF) / 255.0);
-}
-
-}  // namespace
 
 ShapePeer::ShapePeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
     : GtkPeer(system, parent, listener) {

@@ -1,11 +1,12 @@
 #pragma once
 // A drawn shape: a rectangle filling its box, or a circle as tall as the box,
 // centred across it; filled with the brush, outlined one pixel with the pen.
+#include "platform/Peers.h"
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
 
-class ShapePeer : public GtkPeer {
+class ShapePeer : public GtkPeer, public IShapePeer {
  public:
   ShapePeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
 

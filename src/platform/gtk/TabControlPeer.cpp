@@ -1,13 +1,14 @@
 #include "platform/gtk/TabControlPeer.h"
 
+#include "platform/TabRow.h"
 #include "platform/gtk/PlacementArea.h"
 
 namespace platform::gtk {
 
 namespace {
 
-constexpr int kTabHeight = 20;
-constexpr int kTabPadding = 6;
+constexpr int kTabPadding = 6;  // beside the text
+constexpr int kTabInset = 2;    // from the control's top and left edges to the first tab
 
 void Line(cairo_t* cr, double gray, double x0, double y0, double x1, double y1) {
   cairo_set_source_rgb(cr, gray, gray, gray);
@@ -46,17 +47,17 @@ gboolean TabControlPeer::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
   const int width = gtk_widget_get_allocated_width(widget);
   const int height = gtk_widget_get_allocated_height(widget);
   cairo_set_line_width(cr, 1);
-  Raised(cr, 0, kTabHeight, width - 1, height - 1, false);
-  int left = 2;
+  Raised(cr, 0, kTabRowHeight, width - 1, height - 1, false);
+  int left = kTabInset;
   for (const std::string& tab : tabs) {
     PangoLayout* layout = gtk_widget_create_pango_layout(widget, tab.c_str());
     int textWidth = 0;
     int textHeight = 0;
     pango_layout_get_pixel_size(layout, &textWidth, &textHeight);
     const int right = left + textWidth + 2 * kTabPadding;
-    Raised(cr, left, 2, right, kTabHeight, true);
+    Raised(cr, left, kTabInset, right, kTabRowHeight, true);
     cairo_set_source_rgb(cr, 0, 0, 0);
-    cairo_move_to(cr, left + kTabPadding, 2 + (kTabHeight - 2 - textHeight) / 2);
+    cairo_move_to(cr, left + kTabPadding, kTabInset + (kTabRowHeight - kTabInset - textHeight) / 2);
     pango_cairo_show_layout(cr, layout);
     g_object_unref(layout);
     left = right + 1;

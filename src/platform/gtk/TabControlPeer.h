@@ -3,11 +3,12 @@
 // area; the children stand in it at their bounds.
 #include <vector>
 
+#include "platform/Peers.h"
 #include "platform/gtk/GtkPeer.h"
 
 namespace platform::gtk {
 
-class TabControlPeer : public GtkPeer {
+class TabControlPeer : public GtkPeer, public ITabControlPeer {
  public:
   TabControlPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
 

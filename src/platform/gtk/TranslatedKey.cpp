@@ -35,10 +35,12 @@ constexpr KeyCode kKeys[] = {
 
 // The punctuation keys of a US keyboard.
 constexpr KeyCode kPunctuation[] = {
-    {GDK_KEY_semicolon, 186, 0}, {GDK_KEY_equal, 187, 0},        {GDK_KEY_comma, 188, 0},
-    {GDK_KEY_minus, 189, 0},     {GDK_KEY_period, 190, 0},       {GDK_KEY_slash, 191, 0},
-    {GDK_KEY_grave, 192, 0},     {GDK_KEY_bracketleft, 219, 0},  {GDK_KEY_backslash, 220, 0},
-    {GDK_KEY_bracketright, 221, 0}, {GDK_KEY_apostrophe, 222, 0},
+    {GDK_KEY_semicolon, VK_OEM_1, 0},        {GDK_KEY_equal, VK_OEM_PLUS, 0},
+    {GDK_KEY_comma, VK_OEM_COMMA, 0},        {GDK_KEY_minus, VK_OEM_MINUS, 0},
+    {GDK_KEY_period, VK_OEM_PERIOD, 0},      {GDK_KEY_slash, VK_OEM_2, 0},
+    {GDK_KEY_grave, VK_OEM_3, 0},            {GDK_KEY_bracketleft, VK_OEM_4, 0},
+    {GDK_KEY_backslash, VK_OEM_5, 0},        {GDK_KEY_bracketright, VK_OEM_6, 0},
+    {GDK_KEY_apostrophe, VK_OEM_7, 0},
 };
 
 const KeyCode* Find(guint keyval) {
@@ -53,7 +55,7 @@ Word CodeOfSymbol(guint keyval) {
   if (keyval >= GDK_KEY_a && keyval <= GDK_KEY_z) return static_cast<Word>('A' + (keyval - GDK_KEY_a));
   if (keyval >= GDK_KEY_A && keyval <= GDK_KEY_Z) return static_cast<Word>(keyval);
   if (keyval >= GDK_KEY_0 && keyval <= GDK_KEY_9) return static_cast<Word>(keyval);
-  if (keyval >= GDK_KEY_KP_0 && keyval <= GDK_KEY_KP_9) return static_cast<Word>(96 + (keyval - GDK_KEY_KP_0));
+  if (keyval >= GDK_KEY_KP_0 && keyval <= GDK_KEY_KP_9) return static_cast<Word>(VK_NUMPAD0 + (keyval - GDK_KEY_KP_0));
   for (const KeyCode& k : kPunctuation)
     if (k.keyval == keyval) return k.key;
   return 0;

@@ -10,8 +10,6 @@ namespace platform::gtk {
 
 namespace {
 
-constexpr int kPrintCommand = 6;
-
 std::string CurrentTitle(WebKitWebView* view) {
   const char* title = webkit_web_view_get_title(view);
   return title ? title : "";

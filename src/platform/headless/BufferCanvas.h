@@ -19,7 +19,6 @@ class BufferCanvas : public ICanvas {
 
  private:
   bool SpansAllRows(const Rect& rect) const { return rect.top <= 0 && rect.top + rect.height >= height_; }
-  void StreamRow(Color* to) const;
 
   std::vector<Color>& storage_;
   int width_;

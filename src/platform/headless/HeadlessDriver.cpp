@@ -28,25 +28,18 @@ int FindCaption(const std::vector<MenuEntry>& entries, const std::string& captio
 
 }  // namespace
 
-bool HeadlessDriver::Send(IControlPeer* peer, PeerEvent event) {
+bool HeadlessDriver::Send(IControlPeer* peer, const PeerEvent& event) {
   const bool used = Peer(peer).Report(event);
   system_.ProcessMessages();
   return used;
 }
 
-bool HeadlessDriver::PressKey(Word key, TShiftState shift, bool repeat) {
-  return PressKeyChar(key, shift, repeat, CharOf(key, shift));
-}
+bool HeadlessDriver::PressKey(Word key, TShiftState shift) { return PressKeyChar(key, shift, CharOf(key, shift)); }
 
-bool HeadlessDriver::PressKeyChar(Word key, TShiftState shift, bool repeat, char ch) {
+bool HeadlessDriver::PressKeyChar(Word key, TShiftState shift, char ch) {
   HeadlessPeer* window = system_.ActiveWindow();
   if (!window || !window->enabled) return false;
-  PeerEvent down{PeerEventKind::KeyDown};
-  down.key = key;
-  down.shift = shift;
-  down.repeat = repeat;
-  down.ch = ch;
-  if (Send(window, down)) return true;
+  if (Send(window, KeyDown{key, shift, ch})) return true;
   if (HeadlessPeer* focused = system_.FocusedPeer(); focused && !shift.Contains(TShiftState::Ctrl) &&
                                                      !shift.Contains(TShiftState::Alt))
     focused->DefaultKey(key, ch);
@@ -60,40 +53,40 @@ void HeadlessDriver::Type(const std::string& text) {
     const Word key = (c >= 'a' && c <= 'z') ? static_cast<Word>(c - 32)
                      : (upper || (c >= '0' && c <= '9') || c == ' ') ? static_cast<Word>(c)
                                                                       : 0;
-    PressKeyChar(key, upper ? TShiftState(TShiftState::Shift) : TShiftState(), false, c);
+    PressKeyChar(key, upper ? TShiftState(TShiftState::Shift) : TShiftState(), c);
   }
 }
 
 void HeadlessDriver::Click(IControlPeer* peer) {
   HeadlessPeer& p = Peer(peer);
   if (!p.Showing() || !p.enabled || !p.Window()->enabled) throw std::logic_error("clicked a control a person cannot reach");
-  Send(peer, PeerEvent{PeerEventKind::Click});
+  Send(peer, platform::Click{});
 }
 
 void HeadlessDriver::Hover(IControlPeer* peer, bool inside) {
-  Send(peer, PeerEvent{inside ? PeerEventKind::MouseEnter : PeerEventKind::MouseLeave});
+  if (inside)
+    Send(peer, MouseEnter{});
+  else
+    Send(peer, MouseLeave{});
 }
 
 void HeadlessDriver::Focus(IControlPeer* peer) {
   Peer(peer).SetFocus();
-  Send(peer, PeerEvent{PeerEventKind::FocusIn});
+  Send(peer, FocusIn{});
 }
 
 void HeadlessDriver::Tick(IControlPeer* list, int index, bool checked) {
-  PeerEvent e{PeerEventKind::ItemChecked};
-  e.index = index;
-  e.checked = checked;
-  Send(list, e);
+  Send(list, ItemChecked{index, checked});
 }
 
 void HeadlessDriver::Select(IControlPeer* list, int index) {
   Peer(list).itemIndex = index;
-  Send(list, ItemSelectedEvent(index));
+  Send(list, ItemSelected{index});
 }
 
 void HeadlessDriver::SetDropDown(IControlPeer* combo, bool open) {
   Peer(combo).droppedDown = open;
-  Send(combo, DropDownEvent(open));
+  Send(combo, DropDown{open});
 }
 
 void HeadlessDriver::ChooseMenu(IControlPeer* window, std::initializer_list<std::string> captions) {
@@ -104,32 +97,25 @@ void HeadlessDriver::ChooseMenu(IControlPeer* window, std::initializer_list<std:
     entries = &entry->children;
   }
   if (!entry) return;
-  PeerEvent e{PeerEventKind::MenuCommand};
-  e.index = entry->commandId;
-  Send(window, e);
+  Send(window, MenuCommand{entry->commandId});
 }
 
-void HeadlessDriver::CloseWindow(IControlPeer* window) { Send(window, PeerEvent{PeerEventKind::CloseRequest}); }
+void HeadlessDriver::CloseWindow(IControlPeer* window) { Send(window, CloseRequest{}); }
 
 void HeadlessDriver::ActivateWindow(IControlPeer* window) {
-  system_.NoteFocus(&Peer(window));
-  Send(window, PeerEvent{PeerEventKind::Activate});
+  Peer(window).SetFocus();
+  Send(window, Activate{});
 }
 
 void HeadlessDriver::MoveResize(IControlPeer* window, const Rect& bounds) {
   HeadlessPeer& form = Peer(window);
   form.SetBounds(bounds);
-  PeerEvent e{PeerEventKind::Resized};
-  e.bounds = bounds;
-  e.client = {form.ClientRect().width, form.ClientRect().height};
-  Send(window, e);
+  Send(window, Resized{bounds, {form.ClientRect().width, form.ClientRect().height}});
 }
 
 void HeadlessDriver::ChangeWindowState(IControlPeer* window, WindowState state) {
   Peer(window).SetWindowState(state);
-  PeerEvent e{PeerEventKind::StateChanged};
-  e.state = state;
-  Send(window, e);
+  Send(window, StateChanged{state});
 }
 
 }  // namespace platform::headless

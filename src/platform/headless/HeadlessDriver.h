@@ -15,7 +15,7 @@ class HeadlessDriver {
   explicit HeadlessDriver(HeadlessWindowSystem& system) : system_(system) {}
 
   // A key pressed in the active window; true when the class library used it up.
-  bool PressKey(Word key, TShiftState shift = {}, bool repeat = false);
+  bool PressKey(Word key, TShiftState shift = {});
   // Characters typed one by one (8-bit text), each as its key.
   void Type(const std::string& text);
 
@@ -34,12 +34,12 @@ class HeadlessDriver {
   void ChangeWindowState(IControlPeer* window, WindowState state);
 
   HeadlessWindowSystem& System() { return system_; }
-  static HeadlessPeer& Peer(IControlPeer* peer) { return *static_cast<HeadlessPeer*>(peer); }
-  static ScriptedWebView& WebView(IControlPeer* peer) { return *static_cast<ScriptedWebView*>(peer); }
+  static HeadlessPeer& Peer(IControlPeer* peer) { return dynamic_cast<HeadlessPeer&>(*peer); }
+  static ScriptedWebView& WebView(IControlPeer* peer) { return dynamic_cast<ScriptedWebView&>(*peer); }
 
  private:
-  bool PressKeyChar(Word key, TShiftState shift, bool repeat, char ch);
-  bool Send(IControlPeer* peer, PeerEvent event);
+  bool PressKeyChar(Word key, TShiftState shift, char ch);
+  bool Send(IControlPeer* peer, const PeerEvent& event);
   HeadlessWindowSystem& system_;
 };
 

@@ -9,10 +9,10 @@ namespace platform::headless {
 
 HeadlessPeer::HeadlessPeer(HeadlessWindowSystem& system, PeerKind k, HeadlessPeer* p, IPeerListener& listener)
     : kind(k), parent(p), system_(system), listener_(listener) {
-  system_.Register(this);
+  system_.Register({}, this);
 }
 
-HeadlessPeer::~HeadlessPeer() { system_.Unregister(this); }
+HeadlessPeer::~HeadlessPeer() { system_.Unregister({}, this); }
 
 HeadlessPeer* HeadlessPeer::Window() {
   HeadlessPeer* p = this;
@@ -41,17 +41,14 @@ Rect HeadlessPeer::ClientRect() const {
 }
 
 void HeadlessPeer::ReportSize() {
-  PeerEvent resized{PeerEventKind::Resized};
-  resized.bounds = bounds;
-  resized.client = {ClientRect().width, ClientRect().height};
-  Report(resized);
+  Report(Resized{bounds, {ClientRect().width, ClientRect().height}});
 }
 
 Color HeadlessPeer::PixelAt(int x, int y) const {
   return pixels.at(static_cast<size_t>(y) * ClientRect().width + x);
 }
 
-void HeadlessPeer::SetFocus() { system_.NoteFocus(this); }
+void HeadlessPeer::SetFocus() { system_.NoteFocus({}, this); }
 
 // Like a desktop, the system repaints a whole window when it appears or
 // changes size; the paint comes later, from the message loop.
@@ -59,17 +56,17 @@ void HeadlessPeer::SetBounds(const Rect& r) {
   const bool resized = r.width != bounds.width || r.height != bounds.height;
   bounds = r;
   if (resized) Invalidate();
-  if (kind == PeerKind::Form) system_.WindowPlaced(this);
+  if (kind == PeerKind::Form) system_.WindowPlaced({}, this);
 }
 
 void HeadlessPeer::SetVisible(bool v) {
   if (v && !visible) Invalidate();
   visible = v;
-  if (v && kind == PeerKind::Form) system_.WindowPlaced(this);
+  if (v && kind == PeerKind::Form) system_.WindowPlaced({}, this);
 }
 
 void HeadlessPeer::Invalidate() {
-  if (kind == PeerKind::Form) system_.InvalidateWindow(this);
+  if (kind == PeerKind::Form) system_.InvalidateWindow({}, this);
 }
 
 void HeadlessPeer::SetBorder(BorderStyle b, const BorderIcons& icons) {
@@ -81,9 +78,7 @@ void HeadlessPeer::Repaint() {
   if (kind != PeerKind::Form) return;
   const Rect client = ClientRect();
   PixelCanvas screen(pixels, offscreen_, client.width, client.height);
-  PeerEvent paint{PeerEventKind::Paint};
-  paint.canvas = &screen;
-  Report(paint);
+  Report(Paint{screen});
   ++paintCount;
 }
 
@@ -158,10 +153,7 @@ void HeadlessPeer::EditText(std::string newText, int caret) {
   text = std::move(newText);
   selStart = caret;
   selLength = 0;
-  PeerEvent changed{PeerEventKind::TextChanged};
-  changed.text = text;
-  changed.selStart = selStart;
-  Report(changed);
+  Report(EditChanged{text, selStart, selLength});
 }
 
 }  // namespace platform::headless

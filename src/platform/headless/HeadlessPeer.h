@@ -1,20 +1,51 @@
 #pragma once
-// A peer of the headless window system: plain fields holding what a person
-// would see, plus a pixel buffer for windows. Tests read the fields; the
-// driver feeds input to the listener.
+// A peer of the headless window system, in whichever role it was made for:
+// plain fields holding what a person would see, plus a pixel buffer for
+// windows. Tests read the fields; the driver feeds input to the listener.
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "platform/ControlPeer.h"
+#include "platform/FormPeer.h"
 #include "platform/FrameMetrics.h"
 #include "platform/PeerEvent.h"
+#include "platform/Peers.h"
 
 namespace platform::headless {
 
 class HeadlessWindowSystem;
 
-class HeadlessPeer : public IControlPeer {
+// What the peer was made for.
+enum class PeerKind {
+  Form,
+  Container,     // tool bar, control bar, panel
+  ControlBand,   // a tool bar inside a control bar: the user can drag it
+  TabControl,
+  Button,        // push button and bitmap button
+  SpeedButton,
+  Edit,
+  ComboBox,
+  CheckListBox,
+  StatusBar,
+  Shape,
+  Label,
+  Image,
+  Memo,
+  Animate,
+  WebView,
+};
+
+class HeadlessPeer : public IFormPeer,
+                     public IContainerPeer,
+                     public ITabControlPeer,
+                     public IButtonPeer,
+                     public IComboBoxPeer,
+                     public IStatusBarPeer,
+                     public IShapePeer,
+                     public ILabelPeer,
+                     public IMemoPeer,
+                     public IImagePeer,
+                     public IAnimatePeer {
  public:
   HeadlessPeer(HeadlessWindowSystem& system, PeerKind kind, HeadlessPeer* parent, IPeerListener& listener);
   ~HeadlessPeer() override;
@@ -65,7 +96,6 @@ class HeadlessPeer : public IControlPeer {
   std::vector<Color> pixels;
   int paintCount = 0;
 
-  IPeerListener& Listener() { return listener_; }
   // Hands an event to the class library, as the native control would.
   bool Report(const PeerEvent& event) { return listener_.OnPeerEvent(event); }
   // The form this peer stands in (itself for a form).
@@ -98,7 +128,6 @@ class HeadlessPeer : public IControlPeer {
   void OpenMenu(int index) override { openMenu = index; }
   void SetWindowState(WindowState s) override { windowState = s; }
   void Repaint() override;
-  void Invalidate() override;
   void BeginModal() override { modal = true; }
   void EndModal() override { modal = false; }
   void SetText(const std::string& t) override;
@@ -108,7 +137,7 @@ class HeadlessPeer : public IControlPeer {
   void SetItems(const IListItems& all) override;
   void ItemInserted(int index) override;
   void ItemDeleted(int index) override;
-  void ItemChecked(int index) override { checked.at(index) = listItems_->Checked(index); }
+  void TickChanged(int index) override { checked.at(index) = listItems_->Checked(index); }
   void SetItemIndex(int index) override { itemIndex = index; }
   void SetItemHeight(int height) override { itemHeight = height; }
   bool CanAddItem(int count) override { return refuseItemsFrom < 0 || count < refuseItemsFrom; }
@@ -124,6 +153,8 @@ class HeadlessPeer : public IControlPeer {
   HeadlessWindowSystem& system_;
 
  private:
+  // Queues a paint of a window, as a desktop does when it appears or changes size.
+  void Invalidate();
   void EditText(std::string newText, int caret);
 
   IPeerListener& listener_;

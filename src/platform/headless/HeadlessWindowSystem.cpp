@@ -9,16 +9,85 @@
 
 namespace platform::headless {
 
-std::unique_ptr<IControlPeer> HeadlessWindowSystem::CreatePeer(PeerKind kind, IControlPeer* parent,
-                                                               IPeerListener& listener) {
-  return std::make_unique<HeadlessPeer>(*this, kind, static_cast<HeadlessPeer*>(parent), listener);
+std::unique_ptr<HeadlessPeer> HeadlessWindowSystem::Make(PeerKind kind, IControlPeer* parent,
+                                                         IPeerListener& listener) {
+  return std::make_unique<HeadlessPeer>(*this, kind, dynamic_cast<HeadlessPeer*>(parent), listener);
 }
 
-std::unique_ptr<IControlPeer> HeadlessWindowSystem::CreateWebView(IControlPeer* parent, IPeerListener& listener) {
-  return std::make_unique<ScriptedWebView>(*this, static_cast<HeadlessPeer*>(parent), listener);
+std::unique_ptr<IFormPeer> HeadlessWindowSystem::CreateFormPeer(IPeerListener& listener) {
+  return Make(PeerKind::Form, nullptr, listener);
 }
 
-void HeadlessWindowSystem::Unregister(HeadlessPeer* peer) {
+std::unique_ptr<IContainerPeer> HeadlessWindowSystem::CreateContainerPeer(IControlPeer& parent,
+                                                                          IPeerListener& listener) {
+  return Make(PeerKind::Container, &parent, listener);
+}
+
+std::unique_ptr<IContainerPeer> HeadlessWindowSystem::CreateControlBandPeer(IControlPeer& parent,
+                                                                            IPeerListener& listener) {
+  return Make(PeerKind::ControlBand, &parent, listener);
+}
+
+std::unique_ptr<ITabControlPeer> HeadlessWindowSystem::CreateTabControlPeer(IControlPeer& parent,
+                                                                            IPeerListener& listener) {
+  return Make(PeerKind::TabControl, &parent, listener);
+}
+
+std::unique_ptr<IButtonPeer> HeadlessWindowSystem::CreateButtonPeer(IControlPeer& parent, IPeerListener& listener) {
+  return Make(PeerKind::Button, &parent, listener);
+}
+
+std::unique_ptr<IButtonPeer> HeadlessWindowSystem::CreateSpeedButtonPeer(IControlPeer& parent,
+                                                                         IPeerListener& listener) {
+  return Make(PeerKind::SpeedButton, &parent, listener);
+}
+
+std::unique_ptr<IEditPeer> HeadlessWindowSystem::CreateEditPeer(IControlPeer& parent, IPeerListener& listener) {
+  return Make(PeerKind::Edit, &parent, listener);
+}
+
+std::unique_ptr<IComboBoxPeer> HeadlessWindowSystem::CreateComboBoxPeer(IControlPeer& parent,
+                                                                        IPeerListener& listener) {
+  return Make(PeerKind::ComboBox, &parent, listener);
+}
+
+std::unique_ptr<IListPeer> HeadlessWindowSystem::CreateCheckListBoxPeer(IControlPeer& parent,
+                                                                        IPeerListener& listener) {
+  return Make(PeerKind::CheckListBox, &parent, listener);
+}
+
+std::unique_ptr<IStatusBarPeer> HeadlessWindowSystem::CreateStatusBarPeer(IControlPeer& parent,
+                                                                          IPeerListener& listener) {
+  return Make(PeerKind::StatusBar, &parent, listener);
+}
+
+std::unique_ptr<IShapePeer> HeadlessWindowSystem::CreateShapePeer(IControlPeer& parent, IPeerListener& listener) {
+  return Make(PeerKind::Shape, &parent, listener);
+}
+
+std::unique_ptr<ILabelPeer> HeadlessWindowSystem::CreateLabelPeer(IControlPeer& parent, IPeerListener& listener) {
+  return Make(PeerKind::Label, &parent, listener);
+}
+
+std::unique_ptr<IMemoPeer> HeadlessWindowSystem::CreateMemoPeer(IControlPeer& parent, IPeerListener& listener) {
+  return Make(PeerKind::Memo, &parent, listener);
+}
+
+std::unique_ptr<IImagePeer> HeadlessWindowSystem::CreateImagePeer(IControlPeer& parent, IPeerListener& listener) {
+  return Make(PeerKind::Image, &parent, listener);
+}
+
+std::unique_ptr<IAnimatePeer> HeadlessWindowSystem::CreateAnimatePeer(IControlPeer& parent,
+                                                                      IPeerListener& listener) {
+  return Make(PeerKind::Animate, &parent, listener);
+}
+
+std::unique_ptr<IWebViewPeer> HeadlessWindowSystem::CreateWebViewPeer(IControlPeer& parent,
+                                                                      IPeerListener& listener) {
+  return std::make_unique<ScriptedWebView>(*this, dynamic_cast<HeadlessPeer*>(&parent), listener);
+}
+
+void HeadlessWindowSystem::Unregister(Badge<HeadlessPeer>, HeadlessPeer* peer) {
   std::erase(peers_, peer);
   std::erase(invalidWindows_.windows, peer);
   std::erase(placedWindows_.windows, peer);
@@ -26,7 +95,7 @@ void HeadlessWindowSystem::Unregister(HeadlessPeer* peer) {
   if (activeWindow_ == peer) activeWindow_ = nullptr;
 }
 
-void HeadlessWindowSystem::NoteFocus(HeadlessPeer* peer) {
+void HeadlessWindowSystem::NoteFocus(Badge<HeadlessPeer>, HeadlessPeer* peer) {
   activeWindow_ = peer->Window();
   if (peer != activeWindow_)
     focusedPeer_ = peer;
@@ -34,9 +103,7 @@ void HeadlessWindowSystem::NoteFocus(HeadlessPeer* peer) {
     focusedPeer_ = nullptr;
 }
 
-void HeadlessWindowSystem::InvalidateWindow(HeadlessPeer* window) { Queue(invalidWindows_, window); }
-
-void HeadlessWindowSystem::WindowPlaced(HeadlessPeer* window) {
+void HeadlessWindowSystem::WindowPlaced(Badge<HeadlessPeer>, HeadlessPeer* window) {
   if (windowManagerFrame_) Queue(placedWindows_, window);
 }
 

@@ -14,6 +14,7 @@
 #include "platform/headless/HeadlessPeer.h"
 #include "platform/headless/RecordingShell.h"
 #include "platform/headless/ScriptedClock.h"
+#include "rtl/Badge.h"
 
 namespace platform::headless {
 
@@ -29,8 +30,22 @@ class HeadlessWindowSystem : public IWindowSystem {
     std::string caption;
   };
 
-  std::unique_ptr<IControlPeer> CreatePeer(PeerKind kind, IControlPeer* parent, IPeerListener& listener) override;
-  std::unique_ptr<IControlPeer> CreateWebView(IControlPeer* parent, IPeerListener& listener) override;
+  std::unique_ptr<IFormPeer> CreateFormPeer(IPeerListener& listener) override;
+  std::unique_ptr<IContainerPeer> CreateContainerPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IContainerPeer> CreateControlBandPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<ITabControlPeer> CreateTabControlPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IButtonPeer> CreateButtonPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IButtonPeer> CreateSpeedButtonPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IEditPeer> CreateEditPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IComboBoxPeer> CreateComboBoxPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IListPeer> CreateCheckListBoxPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IStatusBarPeer> CreateStatusBarPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IShapePeer> CreateShapePeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<ILabelPeer> CreateLabelPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IMemoPeer> CreateMemoPeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IImagePeer> CreateImagePeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IAnimatePeer> CreateAnimatePeer(IControlPeer& parent, IPeerListener& listener) override;
+  std::unique_ptr<IWebViewPeer> CreateWebViewPeer(IControlPeer& parent, IPeerListener& listener) override;
   void RunLoop(const std::function<bool()>& done) override;
   void ProcessMessages() override;
   void Post(std::function<void()> work) override;
@@ -85,14 +100,14 @@ class HeadlessWindowSystem : public IWindowSystem {
   const std::optional<Insets>& WindowManagerFrame() const { return windowManagerFrame_; }
 
   // peers tell the system
-  void Register(HeadlessPeer* peer) { peers_.push_back(peer); }
-  void Unregister(HeadlessPeer* peer);
-  void NoteFocus(HeadlessPeer* peer);
+  void Register(Badge<HeadlessPeer>, HeadlessPeer* peer) { peers_.push_back(peer); }
+  void Unregister(Badge<HeadlessPeer>, HeadlessPeer* peer);
+  void NoteFocus(Badge<HeadlessPeer>, HeadlessPeer* peer);
   // Queues a paint of the whole window, run from the message loop if the
   // window is showing by then.
-  void InvalidateWindow(HeadlessPeer* window);
+  void InvalidateWindow(Badge<HeadlessPeer>, HeadlessPeer* window) { Queue(invalidWindows_, window); }
   // Queues the report of the window's size, under a window manager of its own frame.
-  void WindowPlaced(HeadlessPeer* window);
+  void WindowPlaced(Badge<HeadlessPeer>, HeadlessPeer* window);
 
  private:
   struct Timer {
@@ -107,6 +122,8 @@ class HeadlessWindowSystem : public IWindowSystem {
     void (HeadlessPeer::*work)();
   };
 
+  // A peer of the kind standing on parent; a window has none.
+  std::unique_ptr<HeadlessPeer> Make(PeerKind kind, IControlPeer* parent, IPeerListener& listener);
   bool RunNext(const std::function<bool()>& done);
   void Queue(WindowQueue& queue, HeadlessPeer* window);
   void RunQueue(WindowQueue& queue);

@@ -1,12 +1,11 @@
 #include "platform/headless/ScriptedWebView.h"
 
 #include "platform/headless/HeadlessWindowSystem.h"
+#include "rtl/HResult.h"
 
 namespace platform::headless {
 
 namespace {
-
-constexpr std::int32_t kFail = static_cast<std::int32_t>(0x80004005u);
 
 std::string Narrow(const WideString& text) {
   std::string out;
@@ -64,7 +63,7 @@ EngineResult ScriptedWebView::Navigate(const WideString& url) {
 EngineResult ScriptedWebView::GoBack() {
   EngineResult result;
   if (Fails("GoBack", "GoBack", result)) return result;
-  if (historyIndex <= 0) return {kFail, {}};
+  if (historyIndex <= 0) return {hresult::Fail, {}};
   --historyIndex;
   return result;
 }
@@ -72,7 +71,7 @@ EngineResult ScriptedWebView::GoBack() {
 EngineResult ScriptedWebView::GoForward() {
   EngineResult result;
   if (Fails("GoForward", "GoForward", result)) return result;
-  if (historyIndex + 1 >= static_cast<int>(history.size())) return {kFail, {}};
+  if (historyIndex + 1 >= static_cast<int>(history.size())) return {hresult::Fail, {}};
   ++historyIndex;
   return result;
 }

@@ -14,11 +14,11 @@
 
 namespace platform::headless {
 
-class ScriptedWebView : public HeadlessPeer, public IWebEngine {
+class ScriptedWebView : public HeadlessPeer, public IWebViewPeer, public IWebEngine {
  public:
   ScriptedWebView(HeadlessWindowSystem& system, HeadlessPeer* parentPeer, IPeerListener& listener);
 
-  IWebEngine* Engine() override { return this; }
+  IWebEngine& Engine() override { return *this; }
 
   // what the test sets up
   WideString homePage = u"http://home.test/";

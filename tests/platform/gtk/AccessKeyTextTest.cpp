@@ -6,35 +6,6 @@
 
 using platform::gtk::AccessKeyText;
 
-TEST(AccessKeyTextTest, TheMarkedLetterIsUnderlinedAndTheMarkerDropped) {
-  const AccessKeyText first = AccessKeyText::Parse("&Soubor");
-  EXPECT_EQ(first.text, "Soubor");
-  EXPECT_EQ(first.underline, 0);
-  const AccessKeyText inner = AccessKeyText::Parse("S&mazat");
-  EXPECT_EQ(inner.text, "Smazat");
-  EXPECT_EQ(inner.underline, 1);
-}
-
-TEST(AccessKeyTextTest, ADoubledMarkerIsAnAmpersand) {
-  const AccessKeyText parsed = AccessKeyText::Parse("Tom && Jerry");
-  EXPECT_EQ(parsed.text, "Tom & Jerry");
-  EXPECT_EQ(parsed.underline, -1);
-  EXPECT_EQ(AccessKeyText::Parse("A && &B").underline, 4);
-}
-
-TEST(AccessKeyTextTest, CaptionsWithoutAMarkerShowAsTheyAre) {
-  EXPECT_EQ(AccessKeyText::Parse("Konec").underline, -1);
-  EXPECT_EQ(AccessKeyText::Parse("Konec").text, "Konec");
-  EXPECT_EQ(AccessKeyText::Parse("End&").text, "End&");
-  EXPECT_EQ(AccessKeyText::Parse("End&").underline, -1);
-}
-
-TEST(AccessKeyTextTest, OnlyTheFirstMarkerUnderlines) {
-  const AccessKeyText parsed = AccessKeyText::Parse("&a&b");
-  EXPECT_EQ(parsed.text, "ab");
-  EXPECT_EQ(parsed.underline, 0);
-}
-
 TEST(AccessKeyTextTest, TheKeyIsTheMarkedCharacterInLowerCase) {
   const struct {
     const char* caption;  // UTF-8, sent as 8-bit text
@@ -48,5 +19,5 @@ TEST(AccessKeyTextTest, TheKeyIsTheMarkedCharacterInLowerCase) {
       {"Konec", 0},
       {"End&", 0},
   };
-  for (const auto& c : cases) EXPECT_EQ(AccessKeyText::Parse(Utf8ToAnsi(c.caption)).Key(), c.key) << c.caption;
+  for (const auto& c : cases) EXPECT_EQ(AccessKeyText::KeyOf(Utf8ToAnsi(c.caption)), c.key) << c.caption;
 }

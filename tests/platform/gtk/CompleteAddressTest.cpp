@@ -4,35 +4,34 @@
 
 using platform::gtk::CompleteAddress;
 
-TEST(CompleteAddressTest, AddressesWithASchemeStayAsTyped) {
-  EXPECT_EQ(CompleteAddress("http://seznam.cz/"), "http://seznam.cz/");
-  EXPECT_EQ(CompleteAddress("https://example.test/a?b=c"), "https://example.test/a?b=c");
-  EXPECT_EQ(CompleteAddress("file:///tmp/a.html"), "file:///tmp/a.html");
-  EXPECT_EQ(CompleteAddress("about:blank"), "about:blank");
-  EXPECT_EQ(CompleteAddress("mailto:someone@example.test"), "mailto:someone@example.test");
-  EXPECT_EQ(CompleteAddress("data:text/html,hi"), "data:text/html,hi");
-  EXPECT_EQ(CompleteAddress("ABOUT:blank"), "ABOUT:blank");
-}
-
-TEST(CompleteAddressTest, HostNamesAndPathsBecomeWebAddresses) {
-  EXPECT_EQ(CompleteAddress("seznam.cz"), "http://seznam.cz");
-  EXPECT_EQ(CompleteAddress("www.seznam.cz/hledat"), "http://www.seznam.cz/hledat");
-  EXPECT_EQ(CompleteAddress("127.0.0.1/a"), "http://127.0.0.1/a");
-  EXPECT_EQ(CompleteAddress("127.0.0.1:8080"), "http://127.0.0.1:8080");
-}
-
-TEST(CompleteAddressTest, AHostWithAPortIsNotAScheme) {
-  EXPECT_EQ(CompleteAddress("localhost:8000/x"), "http://localhost:8000/x");
-  EXPECT_EQ(CompleteAddress("localhost:8000"), "http://localhost:8000");
-}
-
-TEST(CompleteAddressTest, AbsolutePathsBecomeFileAddresses) {
-  EXPECT_EQ(CompleteAddress("/tmp/page.html"), "file:///tmp/page.html");
-  EXPECT_EQ(CompleteAddress("/tmp/my page.html"), "file:///tmp/my%20page.html");
-}
-
-TEST(CompleteAddressTest, BlanksAroundAreDroppedAndNothingLeavesNothing) {
-  EXPECT_EQ(CompleteAddress("  seznam.cz \t"), "http://seznam.cz");
-  EXPECT_EQ(CompleteAddress(""), "");
-  EXPECT_EQ(CompleteAddress("   "), "");
+TEST(CompleteAddressTest, CompletesWhatIsTypedAsABrowserDoes) {
+  const struct {
+    const char* typed;
+    const char* address;
+  } cases[] = {
+      // Addresses with a scheme stay as typed.
+      {"http://seznam.cz/", "http://seznam.cz/"},
+      {"https://example.test/a?b=c", "https://example.test/a?b=c"},
+      {"file:///tmp/a.html", "file:///tmp/a.html"},
+      {"about:blank", "about:blank"},
+      {"mailto:someone@example.test", "mailto:someone@example.test"},
+      {"data:text/html,hi", "data:text/html,hi"},
+      {"ABOUT:blank", "ABOUT:blank"},
+      // Host names and paths become web addresses.
+      {"seznam.cz", "http://seznam.cz"},
+      {"www.seznam.cz/hledat", "http://www.seznam.cz/hledat"},
+      {"127.0.0.1/a", "http://127.0.0.1/a"},
+      {"127.0.0.1:8080", "http://127.0.0.1:8080"},
+      // A host with a port is not a scheme.
+      {"localhost:8000/x", "http://localhost:8000/x"},
+      {"localhost:8000", "http://localhost:8000"},
+      // Absolute paths become file addresses.
+      {"/tmp/page.html", "file:///tmp/page.html"},
+      {"/tmp/my page.html", "file:///tmp/my%20page.html"},
+      // Blanks around are dropped, and nothing leaves nothing.
+      {"  seznam.cz \t", "http://seznam.cz"},
+      {"", ""},
+      {"   ", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CompleteAddress(c.typed), c.address) << '"' << c.typed << '"';
 }

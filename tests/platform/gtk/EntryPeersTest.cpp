@@ -2,7 +2,6 @@
 #include "platform/gtk/EditPeer.h"
 #include "platform/gtk/ShownText.h"
 
-using platform::PeerEventKind;
 using namespace platform::gtk;
 
 namespace {
@@ -26,7 +25,7 @@ TEST_F(EntryPeersTest, TextFromTheClassLibraryIsShownButNotReportedBack) {
   edit.SetSelection(1, 2);
   gtktest::Settle();
   EXPECT_STREQ(gtk_entry_get_text(EntryOf(edit)), "příliš");
-  EXPECT_TRUE(listener_.Of(PeerEventKind::TextChanged).empty());
+  EXPECT_TRUE(listener_.Of<platform::EditChanged>().empty());
 }
 
 TEST_F(EntryPeersTest, AHugeTextIsShownCutToWhatABoxHolds) {
@@ -41,15 +40,15 @@ TEST_F(EntryPeersTest, AHugeTextIsShownCutToWhatABoxHolds) {
   ASSERT_TRUE(gtk_editable_get_selection_bounds(GTK_EDITABLE(EntryOf(edit)), &start, &end));
   EXPECT_EQ(start, 14);
   EXPECT_EQ(end, static_cast<int>(kShownInEntry));
-  EXPECT_TRUE(listener_.Of(PeerEventKind::TextChanged).empty());
+  EXPECT_TRUE(listener_.Of<platform::EditChanged>().empty());
 }
 
 TEST_F(EntryPeersTest, TypingReportsTheTextAndTheCaretAfterIt) {
   EditPeer& edit = Make<EditPeer>();
   edit.SetText("ab");
   g_signal_emit_by_name(EntryOf(edit), "insert-at-cursor", "č");
-  ASSERT_TRUE(gtktest::RunUntil([&] { return !listener_.Of(PeerEventKind::TextChanged).empty(); }));
-  const auto changed = listener_.Of(PeerEventKind::TextChanged);
+  ASSERT_TRUE(gtktest::RunUntil([&] { return !listener_.Of<platform::EditChanged>().empty(); }));
+  const auto changed = listener_.Of<platform::EditChanged>();
   ASSERT_EQ(changed.size(), 1u);
   EXPECT_EQ(changed[0].text, "ab\xE8");
   EXPECT_EQ(changed[0].selStart, 3);
@@ -61,8 +60,8 @@ TEST_F(EntryPeersTest, MovingTheCaretReportsWhereItStands) {
   edit.SetText("abcd");
   edit.SetSelection(2, 2);
   g_signal_emit_by_name(EntryOf(edit), "move-cursor", GTK_MOVEMENT_BUFFER_ENDS, 1, FALSE);
-  ASSERT_TRUE(gtktest::RunUntil([&] { return !listener_.Of(PeerEventKind::TextChanged).empty(); }));
-  const auto moved = listener_.Of(PeerEventKind::TextChanged);
+  ASSERT_TRUE(gtktest::RunUntil([&] { return !listener_.Of<platform::EditChanged>().empty(); }));
+  const auto moved = listener_.Of<platform::EditChanged>();
   ASSERT_EQ(moved.size(), 1u);
   EXPECT_EQ(moved[0].text, "abcd");
   EXPECT_EQ(moved[0].selStart, 4);
@@ -74,7 +73,7 @@ TEST_F(EntryPeersTest, AKeyTheClassLibraryUsesNeverReachesTheFocusedEntry) {
   edit.SetFocus();
   edit.SetText("ab");
   gtktest::PressKey(form_->Widget(), GDK_KEY_BackSpace);
-  ASSERT_FALSE(formListener_.Of(PeerEventKind::KeyDown).empty());
-  EXPECT_EQ(formListener_.Of(PeerEventKind::KeyDown).back().key, VK_BACK);
+  ASSERT_FALSE(formListener_.Of<platform::KeyDown>().empty());
+  EXPECT_EQ(formListener_.Of<platform::KeyDown>().back().key, VK_BACK);
   EXPECT_STREQ(gtk_entry_get_text(EntryOf(edit)), "ab");
 }

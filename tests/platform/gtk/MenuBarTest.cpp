@@ -56,19 +56,8 @@ GtkWidget* SubMenu(GtkWidget* shell, int index) {
 
 // A key press as the X server delivers it to the window the widget is in.
 void Press(GtkWidget* widget, guint keyval, guint state = 0) {
-  GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
-  event->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(gtk_widget_get_toplevel(widget))));
+  GdkEvent* event = gtktest::NewKeyPress(gtk_widget_get_window(gtk_widget_get_toplevel(widget)), keyval, state);
   event->key.send_event = TRUE;
-  event->key.time = GDK_CURRENT_TIME;
-  event->key.keyval = keyval;
-  event->key.state = state;
-  GdkDisplay* display = gtk_widget_get_display(widget);
-  GdkKeymapKey* keys = nullptr;
-  gint count = 0;
-  if (gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(display), keyval, &keys, &count) && count > 0)
-    event->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
-  g_free(keys);
-  gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(display)));
   gtk_main_do_event(event);
   gdk_event_free(event);
 }

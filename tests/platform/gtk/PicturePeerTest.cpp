@@ -3,7 +3,6 @@
 #include "GtkTestSupport.h"
 
 using platform::Cursor;
-using platform::PeerEventKind;
 using namespace platform::gtk;
 
 namespace {
@@ -42,9 +41,9 @@ TEST_F(PicturePeerTest, ThePictureShowsAtItsDrawnSizeUnscaled) {
 
 TEST_F(PicturePeerTest, OnlyALeftButtonPressIsReportedAsAClick) {
   Send(GDK_BUTTON_PRESS, 3);
-  EXPECT_TRUE(listener_.Of(PeerEventKind::Click).empty());
+  EXPECT_TRUE(listener_.Of<platform::Click>().empty());
   Send(GDK_BUTTON_PRESS, 1);
-  EXPECT_EQ(listener_.Of(PeerEventKind::Click).size(), 1u);
+  EXPECT_EQ(listener_.Of<platform::Click>().size(), 1u);
 }
 
 TEST_F(PicturePeerTest, TheHandPointerShowsOnlyWhileThePointerIsOverThePicture) {
