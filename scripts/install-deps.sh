@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libgtk-3-dev libwebkit2gtk-4.1-dev
   xvfb xauth xdotool x11-utils imagemagick python3 dbus-x11 openbox
-  librsvg2-common adwaita-icon-theme at-spi2-core python3-pyatspi
+  librsvg2-common librsvg2-bin adwaita-icon-theme at-spi2-core python3-pyatspi
   poppler-utils
   clang desktop-file-utils appstream
   linux-perf

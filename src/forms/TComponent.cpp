@@ -1,8 +1,13 @@
 #include "forms/TComponent.h"
 
-TComponent::TComponent(TComponent* owner) : owner_(owner) {}
+TComponent::TComponent(TComponent* owner) : owner_(owner), loading_(owner && owner->loading_) {}
 
 TComponent::~TComponent() { DestroyComponents(); }
+
+void TComponent::Loaded() {
+  loading_ = false;
+  for (const auto& component : components_) component->Loaded();
+}
 
 void TComponent::DestroyComponents() {
   while (!components_.empty()) {

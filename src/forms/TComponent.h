@@ -19,6 +19,8 @@ class TComponent : public TObject {
   void SetName(std::string name) { name_ = std::move(name); }
   int ComponentCount() const { return static_cast<int>(components_.size()); }
   TComponent* Components(int index) const { return components_[index].get(); }
+  // Being built from its window's description, until Loaded.
+  bool Loading() const { return loading_; }
 
   // Creates a component owned by owner, named as in the window's design.
   template <class T>
@@ -35,9 +37,15 @@ class TComponent : public TObject {
   void DestroyComponents();
   // Takes ownership of a component built elsewhere.
   void Adopt(std::unique_ptr<TComponent> component) { components_.push_back(std::move(component)); }
+  // Its description follows; what it owns from now on is being built too.
+  void BeginLoading() { loading_ = true; }
+  // The description is built: this component, and every one it owns, settles
+  // what waited for the rest of it.
+  virtual void Loaded();
 
  private:
   TComponent* owner_;
   std::string name_;
   std::vector<std::unique_ptr<TComponent>> components_;
+  bool loading_;
 };

@@ -6,6 +6,7 @@
 #include "forms/TApplication.h"
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
+  BeginLoading();
   SetVisible(false);
   CreatePeer();
 }
@@ -121,6 +122,7 @@ void TForm::TakeFocus() {
 }
 
 void TForm::AfterConstruction(Badge<TApplication>) {
+  Loaded();
   Application->Fire(OnCreate, this);
   if (designVisible_) Show();
 }

@@ -31,8 +31,16 @@ void TLabel::FontChanged() {
   AdjustBounds();
 }
 
+void TLabel::Loaded() {
+  TControl::Loaded();
+  AdjustBounds();
+}
+
+// Built from its window's description, a label is measured once, with the
+// caption and font it ends with: each font measured costs the window
+// system a font of its own.
 void TLabel::AdjustBounds() {
-  if (!autoSize_) return;
+  if (!autoSize_ || Loading()) return;
   const int wrapWidth = wordWrap_ ? Width() : 0;
   const platform::Size text = Application->WindowSystem().MeasureText(Caption(), Font()->Spec(), wrapWidth);
   SetBounds(Left(), Top(), wordWrap_ ? Width() : text.width, text.height);

@@ -27,6 +27,7 @@ class TLabel : public TControl {
   bool HandlePeerEvent(const platform::PeerEvent& event) override;
   void CaptionChanged() override;
   void FontChanged() override;
+  void Loaded() override;
 
  private:
   void AdjustBounds();

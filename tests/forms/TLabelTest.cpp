@@ -7,6 +7,23 @@ namespace {
 
 using Labels = FormsTest;
 
+// A window whose description gives a label its caption and font one by one.
+class TLabelWindow : public TForm {
+ public:
+  explicit TLabelWindow(TComponent* owner) : TForm(owner) {
+    label = TComponent::Create<TLabel>(this, "Label");
+    label->SetParent(this);
+    label->SetBounds(8, 40, 100, 100);
+    label->SetCaption("abcd");
+    label->Font()->SetHeight(-20);
+    label->Font()->SetStyle({fsBold});
+    boundsWhileBuilt = label->BoundsRect();
+  }
+
+  TLabel* label;
+  platform::Rect boundsWhileBuilt;
+};
+
 TEST_F(Labels, PointsBecomePixelsAtTheScreensResolutionRoundedToTheNearest) {
   struct Case {
     int pixelsPerInch, points, height;
@@ -47,6 +64,16 @@ TEST_F(Labels, ALabelFitsItselfToItsCaptionAndFontAndReportsTheMouse) {
   ui.Hover(label->Peer(), true);
   ui.Hover(label->Peer(), false);
   EXPECT_EQ(trace, "enter leave");
+}
+
+TEST_F(Labels, ALabelInAWindowsDescriptionFitsItselfOnceTheWindowIsBuilt) {
+  TLabelWindow* built = nullptr;
+  env.App().CreateForm(built);
+  EXPECT_EQ(built->boundsWhileBuilt, (platform::Rect{8, 40, 100, 100})) << "not measured half set";
+  EXPECT_EQ(built->label->BoundsRect(), (platform::Rect{8, 40, 4 * 11, 25}));
+  EXPECT_EQ(PeerOf(built->label).bounds, built->label->BoundsRect());
+  built->label->SetCaption("ab");
+  EXPECT_EQ(built->label->Width(), 2 * 11) << "and at once from then on";
 }
 
 }  // namespace

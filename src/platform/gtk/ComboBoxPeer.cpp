@@ -1,5 +1,7 @@
 #include "platform/gtk/ComboBoxPeer.h"
 
+#include "platform/gtk/GtkWindowSystem.h"
+
 namespace platform::gtk {
 
 ComboBoxPeer::ComboBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
@@ -10,7 +12,10 @@ ComboBoxPeer::ComboBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListen
   GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 0);
   gtk_style_context_add_class(gtk_widget_get_style_context(box), GTK_STYLE_CLASS_LINKED);
   gtk_entry_set_width_chars(GTK_ENTRY(entry_), 1);
-  gtk_container_add(GTK_CONTAINER(arrow_), gtk_image_new_from_icon_name("pan-down-symbolic", GTK_ICON_SIZE_MENU));
+  // One of the program's own pictures: the theme's icon would load the whole
+  // icon theme before the first window shows.
+  gtk_container_add(GTK_CONTAINER(arrow_),
+                    gtk_image_new_from_pixbuf(system_.Pictures().Get("drop-down", PictureStore::kOwnSize)));
   gtk_widget_set_focus_on_click(arrow_, FALSE);
   gtk_widget_set_can_focus(arrow_, FALSE);
   gtk_box_pack_start(GTK_BOX(box), entry_, TRUE, TRUE, 0);

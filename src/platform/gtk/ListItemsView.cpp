@@ -75,11 +75,13 @@ ListItemsView::ListItemsView(bool ticks, Reports reports)
   g_signal_connect(view_, "cursor-changed", G_CALLBACK(OnCursorChanged), this);
   g_signal_connect(view_, "size-allocate", G_CALLBACK(OnSizeAllocate), this);
   g_signal_connect(adjustment_, "value-changed", G_CALLBACK(OnValueChanged), this);
+  g_signal_connect(frame_, "map", G_CALLBACK(OnFrameMap), this);
 }
 
 ListItemsView::~ListItemsView() {
   if (pendingFit_) g_source_remove(pendingFit_);
   g_signal_handlers_disconnect_by_data(view_, this);
+  g_signal_handlers_disconnect_by_data(frame_, this);
   g_signal_handlers_disconnect_by_data(adjustment_, this);
   if (toggle_) g_signal_handlers_disconnect_by_data(toggle_, this);
   // Whoever placed the frame destroys it; these references only kept the
@@ -109,13 +111,20 @@ void ListItemsView::SetShownRows(int rows) {
 }
 
 // Known before GTK lays the frame out, so the rows are right when it first
-// draws.
+// draws. Measuring the frame has GTK work out the styles of all its parts,
+// which a list not on the screen, like the hidden history panel's at start,
+// leaves until it comes on.
 void ListItemsView::SetOuterHeight(int height) {
+  outerHeight_ = height;
+  if (gtk_widget_get_mapped(frame_)) FitOuterHeight();
+}
+
+void ListItemsView::FitOuterHeight() {
   int frame = 0;
   int inside = 0;
   gtk_widget_get_preferred_height(frame_, &frame, nullptr);
   gtk_widget_get_preferred_height(gtk_bin_get_child(GTK_BIN(frame_)), &inside, nullptr);
-  SetVisibleRows((height - (frame - inside)) / rowHeight_);
+  SetVisibleRows((outerHeight_ - (frame - inside)) / rowHeight_);
 }
 
 void ListItemsView::SetVisibleRows(int rows) {
@@ -179,6 +188,9 @@ void ListItemsView::ScrollIntoView(int index) {
 void ListItemsView::Place() {
   const int count = Count();
   top_ = std::clamp(top_, 0, std::max(0, count - visible_));
+  // A list not shown yet, like the drop-down's and the hidden history
+  // panel's at start, gets its rows when it first comes on the screen.
+  if (!shown_) return;
   placing_ = true;
   const int rows = std::min(visible_, count - top_);
   // GTK sizes the view's background by its rows only when laid out anew.
@@ -280,6 +292,14 @@ gboolean ListItemsView::OnFitAllocation(gpointer self) {
   list->pendingFit_ = 0;
   list->SetVisibleRows(list->allocatedRows_);
   return G_SOURCE_REMOVE;
+}
+
+// Mapped before GTK lays it out and draws it.
+void ListItemsView::OnFrameMap(GtkWidget*, gpointer self) {
+  auto* list = static_cast<ListItemsView*>(self);
+  list->shown_ = true;
+  if (list->outerHeight_ >= 0) list->FitOuterHeight();
+  list->Place();
 }
 
 void ListItemsView::OnValueChanged(GtkAdjustment* adjustment, gpointer self) {

@@ -53,6 +53,7 @@ class ListItemsView {
 
  private:
   void SetVisibleRows(int rows);
+  void FitOuterHeight();
   void ScrollTo(int top);
   void ScrollIntoView(int index);
   // Shows the entries from top_ in the rows that fit, with the highlight.
@@ -67,6 +68,7 @@ class ListItemsView {
   static void OnSizeAllocate(GtkWidget* widget, GdkRectangle* allocation, gpointer self);
   static gboolean OnFitAllocation(gpointer self);
   static void OnValueChanged(GtkAdjustment* adjustment, gpointer self);
+  static void OnFrameMap(GtkWidget* frame, gpointer self);
 
   Reports reports_;
   ListItemsModel model_;
@@ -79,6 +81,7 @@ class ListItemsView {
   GtkCellRenderer* text_;
   GtkCssProvider* css_;
   int rowHeight_ = 0;
+  int outerHeight_ = -1;  // none asked for
   int visible_ = 1;  // whole rows that fit
   int allocatedRows_ = 1;
   guint pendingFit_ = 0;
@@ -86,6 +89,7 @@ class ListItemsView {
   int highlight_ = -1;
   double scrollRest_ = 0;  // wheel turned by less than a row
   bool placing_ = false;
+  bool shown_ = false;  // has come on the screen
 };
 
 }  // namespace platform::gtk

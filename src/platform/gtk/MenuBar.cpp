@@ -29,12 +29,31 @@ void AddShortcut(GtkBox* box, const std::string& text) {
 MenuBar::MenuBar(PictureStore& pictures, std::function<void(int)> command)
     : store_(pictures), command_(std::move(command)) {}
 
+MenuBar::~MenuBar() {
+  if (makingBarMenus_) g_source_remove(makingBarMenus_);
+}
+
 GtkWidget* MenuBar::Build(const std::vector<MenuEntry>& entries, const std::vector<std::string>& pictures) {
   pictures_ = pictures;
   GtkWidget* bar = gtk_menu_bar_new();
   for (const MenuEntry& entry : entries) gtk_menu_shell_append(GTK_MENU_SHELL(bar), MakeItem(entry, true));
   g_signal_connect(bar, "button-release-event", G_CALLBACK(OnButtonReleaseEvent), this);
+  // Ahead of the display's events, which come at the default priority.
+  if (!barMenus_.empty() && !makingBarMenus_)
+    makingBarMenus_ = g_idle_add_full(G_PRIORITY_HIGH, OnMakeBarMenus, this, nullptr);
   return bar;
+}
+
+gboolean MenuBar::OnMakeBarMenus(gpointer self) {
+  auto* menu = static_cast<MenuBar*>(self);
+  menu->makingBarMenus_ = 0;
+  for (const auto& [item, entries] : menu->barMenus_) {
+    GtkWidget* items = menu->MakeMenu(entries);
+    gtk_widget_show_all(items);
+    gtk_menu_item_set_submenu(GTK_MENU_ITEM(item), items);
+  }
+  menu->barMenus_.clear();
+  return G_SOURCE_REMOVE;
 }
 
 GtkWidget* MenuBar::MakeMenu(const std::vector<MenuEntry>& entries) {
@@ -61,7 +80,9 @@ GtkWidget* MenuBar::MakeItem(const MenuEntry& entry, bool onBar) {
   gtk_container_add(GTK_CONTAINER(item), box);
   gtk_widget_set_sensitive(item, entry.enabled);
   g_object_set_data(G_OBJECT(item), kAccessKey, GUINT_TO_POINTER(AccessKeyText::KeyOf(entry.caption)));
-  if (!entry.children.empty()) {
+  if (!entry.children.empty() && onBar) {
+    barMenus_.emplace_back(item, entry.children);
+  } else if (!entry.children.empty()) {
     gtk_menu_item_set_submenu(GTK_MENU_ITEM(item), MakeMenu(entry.children));
   } else {
     g_object_set_data(G_OBJECT(item), kCommandKey, GINT_TO_POINTER(entry.commandId));

@@ -1,6 +1,7 @@
 #pragma once
 // The program's pictures, drawn for it as SVG and compiled into it as a
-// resource (see src/app/Pictures.cmake); loaded once per size.
+// resource together with PNGs of them at the sizes the controls use (see
+// src/app/Pictures.cmake); loaded once per size.
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include <map>

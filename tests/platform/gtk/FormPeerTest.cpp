@@ -152,6 +152,7 @@ TEST_F(FormPeerTest, RepaintHandsTheClassLibraryACanvasOfTheClientArea) {
 
 TEST_F(FormPeerTest, ChoosingAMenuItemReportsItsCommand) {
   form_->SetMenu({{1, "&Soubor", "", -1, true, {{7, "Konec", "", -1, true, {}}}}, {9, "Konec", "", -1, true, {}}}, {});
+  gtktest::Settle();  // the bar's menus are made once the message loop runs
   GtkWidget* bar = nullptr;
   GList* rows = gtk_container_get_children(GTK_CONTAINER(gtk_bin_get_child(GTK_BIN(form_->Widget()))));
   for (GList* row = rows; row; row = row->next)

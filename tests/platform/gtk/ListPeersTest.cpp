@@ -228,6 +228,25 @@ TEST_F(CheckListBoxPeerTest, AClickOnATickAsksForTheOppositeTickWhichShowsOnlyWh
   EXPECT_TRUE(Shown()[3].ticked);
 }
 
+TEST_F(CheckListBoxPeerTest, AListGivenItsEntriesBeforeItWasEverShownShowsThemWhenItComesOn) {
+  CheckListBoxPeer hidden(*system_, form_.get(), listener_);
+  hidden.SetVisible(false);
+  hidden.SetBounds({170, 10, 150, 100});
+  hidden.SetItemHeight(13);
+  Entries entries(20);
+  hidden.SetItems(entries);
+  hidden.SetItemIndex(12);
+  gtktest::Settle();
+  hidden.SetVisible(true);
+  gtktest::Settle();
+  GtkTreeView* view = ViewIn(hidden.Widget());
+  const int top = static_cast<int>(gtk_range_get_value(GTK_RANGE(Part(hidden.Widget(), true))));
+  EXPECT_EQ(RowsOf(gtk_tree_view_get_model(view)), Expected(entries, top, kRows));
+  EXPECT_TRUE(top <= 12 && 12 < top + kRows) << "the highlighted entry in view, from row " << top;
+  EXPECT_EQ(Highlighted(view), 12 - top);
+  EXPECT_TRUE(gtk_widget_get_visible(Part(hidden.Widget(), true)));
+}
+
 TEST_F(CheckListBoxPeerTest, KeysMoveTheHighlightThroughTheWholeListAndReportIt) {
   Entries entries(100);
   list_->SetItems(entries);
