@@ -7,10 +7,7 @@ namespace platform::gtk {
 
 AnimatePeer::AnimatePeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
     : GtkPeer(system, parent, listener) {
-  GtkWidget* area = gtk_drawing_area_new();
-  Adopt(area);
-
-  g_signal_connect(area, "draw", G_CALLBACK(OnDraw), this);
+  AdoptDrawingArea(G_CALLBACK(OnDraw), this);
 }
 
 void AnimatePeer::SetColor(Color color) {

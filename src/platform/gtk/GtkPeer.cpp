@@ -30,6 +30,12 @@ void GtkPeer::Adopt(GtkWidget* widget) {
   SetFocusWidget(widget_);
 }
 
+void GtkPeer::AdoptDrawingArea(GCallback onDraw, gpointer self) {
+  GtkWidget* area = gtk_drawing_area_new();
+  Adopt(area);
+  g_signal_connect(area, "draw", onDraw, self);
+}
+
 void GtkPeer::AdoptScrolled(GtkWidget* view) {
   GtkWidget* scrolled = gtk_scrolled_window_new(nullptr, nullptr);
   gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scrolled), GTK_SHADOW_IN);

@@ -35,6 +35,8 @@ class GtkPeer : public virtual IControlPeer {
  protected:
   // Takes the outer widget and stands it in the parent's child area.
   void Adopt(GtkWidget* widget);
+  // Stands a drawing area in the parent's child area, drawn by onDraw(widget, cr, self).
+  void AdoptDrawingArea(GCallback onDraw, gpointer self);
   // Stands a list or text view, framed and scrollable, in the parent's child area.
   void AdoptScrolled(GtkWidget* view);
   // The widget that takes the keyboard focus and reports FocusIn.

@@ -8,10 +8,7 @@ namespace platform::gtk {
 
 ShapePeer::ShapePeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
     : GtkPeer(system, parent, listener) {
-  GtkWidget* area = gtk_drawing_area_new();
-  Adopt(area);
-
-  g_signal_connect(area, "draw", G_CALLBACK(OnDraw), this);
+  AdoptDrawingArea(G_CALLBACK(OnDraw), this);
 }
 
 void ShapePeer::SetShape(ShapeKind kind, Color brush, Color pen) {
