@@ -5,6 +5,7 @@ import time
 
 try:
     import pyatspi
+    from gi.repository import GLib
 except ImportError:  # the checks that need it are skipped
     pyatspi = None
 
@@ -29,8 +30,30 @@ def _walk(node, depth=0):
     if node is None or depth > 25:
         return
     yield node
-    for i in range(node.childCount):
-        yield from _walk(node.getChildAtIndex(i), depth + 1)
+    try:
+        count = node.childCount
+    except GLib.GError:  # a node that went away while the tree was read
+        return
+    for i in range(count):
+        try:
+            child = node.getChildAtIndex(i)
+        except GLib.GError:
+            continue
+        yield from _walk(child, depth + 1)
+
+
+def _is(node, role, name):
+    try:
+        return node.getRoleName() == role and (name is None or node.name == name)
+    except GLib.GError:
+        return False
+
+
+def _is_showing(node):
+    try:
+        return node.getState().contains(pyatspi.STATE_SHOWING)
+    except GLib.GError:
+        return False
 
 
 def children(node):
@@ -41,15 +64,14 @@ def find_all(pid, role, name=None, within=None):
     root = within if within is not None else _application(pid)
     if root is None:
         return []
-    return [n for n in _walk(root)
-            if n.getRoleName() == role and (name is None or n.name == name)]
+    return [n for n in _walk(root) if _is(n, role, name)]
 
 
 def wait_for(pid, role, name=None, within=None, timeout=10, showing=True):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
         for node in find_all(pid, role, name, within):
-            if not showing or node.getState().contains(pyatspi.STATE_SHOWING):
+            if not showing or _is_showing(node):
                 return node
         time.sleep(0.2)
     raise AssertionError(f"no {role} {name!r} appeared within {timeout} s")
