@@ -159,6 +159,7 @@ void FormPeer::ApplyBorderHints() {
 void FormPeer::SetMenu(const std::vector<MenuEntry>& entries, const std::vector<std::string>& pictures) {
   if (menuBar_) gtk_widget_destroy(menuBar_);
   menuBar_ = nullptr;
+  menu_.reset();  // with the bar whose menus it may still be making
   if (!entries.empty()) {
     menu_ = std::make_unique<MenuBar>(system_.Pictures(), [this](int id) { ReportMenuCommand(id); });
     menuBar_ = menu_->Build(entries, pictures);

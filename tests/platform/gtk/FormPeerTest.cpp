@@ -150,6 +150,19 @@ TEST_F(FormPeerTest, RepaintHandsTheClassLibraryACanvasOfTheClientArea) {
   EXPECT_FALSE(listener_.Of<platform::Paint>().empty());
 }
 
+// The bar's menus are made once the loop runs; a bar taken away before then
+// leaves nothing behind to make them in.
+TEST_F(FormPeerTest, AMenuBarTakenAwayBeforeItsMenusAreMadeLeavesNothingBehind) {
+  const GLogLevelFlags fatal = g_log_set_always_fatal(static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL));
+  form_->SetMenu({{1, "&Soubor", "", -1, true, {{7, "Konec", "", -1, true, {}}}}}, {});
+  form_->SetMenu({}, {});
+  gtktest::Settle();
+  g_log_set_always_fatal(fatal);
+  GList* rows = gtk_container_get_children(GTK_CONTAINER(gtk_bin_get_child(GTK_BIN(form_->Widget()))));
+  for (GList* row = rows; row; row = row->next) EXPECT_FALSE(GTK_IS_MENU_BAR(row->data));
+  g_list_free(rows);
+}
+
 TEST_F(FormPeerTest, ChoosingAMenuItemReportsItsCommand) {
   form_->SetMenu({{1, "&Soubor", "", -1, true, {{7, "Konec", "", -1, true, {}}}}, {9, "Konec", "", -1, true, {}}}, {});
   gtktest::Settle();  // the bar's menus are made once the message loop runs
