@@ -1,7 +1,8 @@
 #include "rtl/CzechCollation.h"
 
+#include <algorithm>
 #include <array>
-#include <vector>
+#include <string_view>
 
 namespace {
 
@@ -34,47 +35,73 @@ constexpr std::array<Letter, 40> kAccented{{
 
 constexpr int kLetters = 300;  // letters sort after every other byte
 
-int LetterWeight(char base) { return kLetters + 4 * (base - 'a'); }
+constexpr int LetterWeight(char base) { return kLetters + 4 * (base - 'a'); }
 
-// The weight of the character at i; "ch" takes two characters.
-Weight WeightAt(const AnsiString& text, size_t& i) {
-  const auto c = static_cast<unsigned char>(text[i]);
-  const auto lower = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-  if (lower >= 'a' && lower <= 'z') {
-    const int tertiary = c == lower ? 0 : 1;
-    if (lower == 'c' && i + 1 < text.size() && (text[i + 1] == 'h' || text[i + 1] == 'H')) {
-      // Both letters count for the case, the first one more: "ch" < "cH" < "Ch" < "CH".
-      ++i;
-      return {LetterWeight('h') + 2, 0, 2 * tertiary + (text[i] == 'h' ? 0 : 1)};
-    }
-    return {LetterWeight(static_cast<char>(lower)), 0, tertiary};
+// The weight of every byte on its own; "ch" is weighed where it stands.
+constexpr std::array<Weight, 256> MakeByteWeights() {
+  std::array<Weight, 256> weights{};
+  for (int c = 0; c < 256; ++c) weights[c] = {c, 0, 0};
+  for (char letter = 'a'; letter <= 'z'; ++letter) {
+    weights[static_cast<unsigned char>(letter)] = {LetterWeight(letter), 0, 0};
+    weights[static_cast<unsigned char>(letter - 32)] = {LetterWeight(letter), 0, 1};
   }
   for (const Letter& l : kAccented) {
-    if (c != l.small && c != l.capital) continue;
     const int primary = LetterWeight(l.base) + (l.ownLetter ? 1 : 0);
-    return {primary, l.ownLetter ? 0 : l.small, c == l.small ? 0 : 1};
+    const int secondary = l.ownLetter ? 0 : l.small;
+    weights[l.small] = {primary, secondary, 0};
+    weights[l.capital] = {primary, secondary, 1};
   }
-  return {c, 0, 0};
-}
-
-std::vector<Weight> Weights(const AnsiString& text) {
-  std::vector<Weight> weights;
-  for (size_t i = 0; i < text.size(); ++i) weights.push_back(WeightAt(text, i));
   return weights;
 }
 
+constexpr std::array<Weight, 256> kByteWeights = MakeByteWeights();
+
+bool IsH(char c) { return c == 'h' || c == 'H'; }
+bool IsC(char c) { return c == 'c' || c == 'C'; }
+
+// The weight of the character at i, moving i past it; "ch" takes two characters.
+Weight WeightAt(std::string_view text, size_t& i) {
+  const char c = text[i++];
+  if (IsC(c) && i < text.size() && IsH(text[i])) {
+    // Both letters count for the case, the first one more: "ch" < "cH" < "Ch" < "CH".
+    const int tertiary = 2 * (c == 'c' ? 0 : 1) + (text[i++] == 'h' ? 0 : 1);
+    return {LetterWeight('h') + 2, 0, tertiary};
+  }
+  return kByteWeights[static_cast<unsigned char>(c)];
+}
+
+// Compares one level of the two texts' weights, the shorter first on a tie.
 template <class Field>
-int CompareLevel(const std::vector<Weight>& a, const std::vector<Weight>& b, Field field) {
-  for (size_t i = 0; i < a.size() && i < b.size(); ++i)
-    if (field(a[i]) != field(b[i])) return field(a[i]) < field(b[i]) ? -1 : 1;
-  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+int CompareLevel(std::string_view a, std::string_view b, Field field) {
+  size_t i = 0;
+  size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    const int left = field(WeightAt(a, i));
+    const int right = field(WeightAt(b, j));
+    if (left != right) return left < right ? -1 : 1;
+  }
+  if (i < a.size()) return 1;
+  return j < b.size() ? -1 : 0;
+}
+
+// The bytes both texts begin with weigh the same on every level, unless the
+// last is a "c" that an "h" after it joins into "ch" in one text only.
+size_t SharedStart(std::string_view a, std::string_view b) {
+  const size_t limit = std::min(a.size(), b.size());
+  size_t shared = 0;
+  while (shared < limit && a[shared] == b[shared]) ++shared;
+  return shared > 0 && IsC(a[shared - 1]) ? shared - 1 : shared;
 }
 
 }  // namespace
 
+// Level by level, weighing each character as it is reached and skipping the
+// start both share: no copies, so sorting a long list of addresses costs
+// little more than the comparisons.
 int CzechCompare(const AnsiString& left, const AnsiString& right) {
-  const std::vector<Weight> a = Weights(left);
-  const std::vector<Weight> b = Weights(right);
+  const size_t shared = SharedStart(left, right);
+  const std::string_view a = std::string_view(left).substr(shared);
+  const std::string_view b = std::string_view(right).substr(shared);
   if (int r = CompareLevel(a, b, [](const Weight& w) { return w.primary; })) return r;
   if (int r = CompareLevel(a, b, [](const Weight& w) { return w.secondary; })) return r;
   if (int r = CompareLevel(a, b, [](const Weight& w) { return w.tertiary; })) return r;

@@ -54,6 +54,8 @@ TEST(CzechCollation, SortsLikeACzechDictionary) {
        {"Žal", "žal", "Żal", "żal", "Źal", "źal", "Zal", "zal"},
        {"zal", "Zal", "źal", "Źal", "żal", "Żal", "žal", "Žal"}},
       {"an accent weighs more than case", {"Żal", "źal", "Źal"}, {"źal", "Źal", "Żal"}},
+      {"texts that start alike still read ch where it stands", {"xcH", "xch", "xcz", "xc", "xchb", "xcha"},
+       {"xc", "xcz", "xch", "xcH", "xcha", "xchb"}},
   };
   for (const Case& c : cases) EXPECT_EQ(Sorted(c.given), c.sorted) << c.what;
 }
