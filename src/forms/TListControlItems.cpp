@@ -72,6 +72,21 @@ void TListControlItems::SetUpdateState(bool updating) {
 
 void TListControlItems::Reserve(int count) { list_.Reserve(count); }
 
+// Placed one by one, each line of a sorted list would move the entries after
+// it. Added in file order and then sorted stably, every line ends where
+// one-by-one placing after its equals puts it, also when a line is refused.
+void TListControlItems::AddLoadedLines(const AnsiString& text) {
+  const bool sorted = list_.Sorted();
+  list_.SetSorted(false);
+  try {
+    TStrings::AddLoadedLines(text);
+  } catch (...) {
+    list_.SetSorted(sorted);
+    throw;
+  }
+  list_.SetSorted(sorted);
+}
+
 std::string_view TListControlItems::ViewOf(int index, AnsiString& /*scratch*/) const { return list_.View(index); }
 
 void TListControlItems::ShowIn(platform::IListPeer& peer) {

@@ -44,6 +44,7 @@ class TListControlItems : public TStrings, public platform::IListItems {
  protected:
   void SetUpdateState(bool updating) override;
   void Reserve(int count) override;
+  void AddLoadedLines(const AnsiString& text) override;
   std::string_view ViewOf(int index, AnsiString& scratch) const override;
 
  private:

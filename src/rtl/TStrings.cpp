@@ -56,6 +56,10 @@ void TStrings::LoadFromFile(const AnsiString& fileName) {
   const AnsiString text = ReadWholeFile(fileName);
   const UpdateScope scope(*this);
   Clear();
+  AddLoadedLines(text);
+}
+
+void TStrings::AddLoadedLines(const AnsiString& text) {
   Reserve(CountLines(text));
   AnsiString line;  // reused so each entry costs only the list's own copy
   ForEachLine(text, [this, &line](const char* begin, std::size_t length) {

@@ -30,6 +30,8 @@ class TStrings {
   virtual void SetUpdateState(bool /*updating*/) {}
   // Called before a load adds count entries to the emptied list.
   virtual void Reserve(int /*count*/) {}
+  // Adds the loaded text's lines, in file order, to the emptied list.
+  virtual void AddLoadedLines(const AnsiString& text);
   // Lets a list that owns its text lend it out without a copy; the default
   // copies through Get into scratch.
   virtual std::string_view ViewOf(int index, AnsiString& scratch) const;

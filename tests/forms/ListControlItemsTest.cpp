@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "forms/TestWindow.h"
+#include "rtl/Exceptions.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -57,6 +58,28 @@ TEST_F(ListControlItems, ThePeerShowsExactlyTheEntriesTicksAndSelectionAfterEver
     EXPECT_EQ(Shown().itemIndex, List().ItemIndex()) << step.what;
     EXPECT_EQ(Shown().itemRedraws - redraws, step.wholeRedraws) << step.what;
   }
+}
+
+// A sorted list places the whole file at once: each line ends where adding
+// them one by one would put it, after the entries it sorts equal with.
+TEST_F(ListControlItems, ASortedListLoadsEachLineIntoItsPlaceEvenWhenALineIsRefused) {
+  const TempDir dir;
+  dir.Write("list.kln", "b2\r\na1\r\nc1\r\nb1\r\na2\r\n");
+  List().SetSorted(true);
+  List().Items()->SetCompare([](const AnsiString& a, const AnsiString& b) { return a.compare(0, 1, b, 0, 1); });
+
+  Items().LoadFromFile(dir.File("list.kln"));
+  EXPECT_EQ(Entries(), (Strings{"a1", "a2", "b2", "b1", "c1"}));
+  EXPECT_EQ(Shown().items, Entries());
+
+  Shown().refuseItemsFrom = 3;
+  EXPECT_THROW(Items().LoadFromFile(dir.File("list.kln")), EOutOfResources);
+  EXPECT_EQ(Entries(), (Strings{"a1", "b2", "c1"}));
+  EXPECT_TRUE(List().Sorted());
+  Shown().refuseItemsFrom = -1;
+  Items().Add("a0");
+  EXPECT_EQ(Entries(), (Strings{"a1", "a0", "b2", "c1"}));
+  EXPECT_EQ(Shown().items, Entries());
 }
 
 TEST_F(ListControlItems, TheSelectionStaysWithItsEntryWhileOthersComeAndGo) {
