@@ -1,11 +1,8 @@
 #include "forms/TMemo.h"
 
-TMemo::TMemo(TComponent* owner) : TWinControl(owner), lines_(*this) { SetTabStop(true); }
-
-void TMemo::SetColor(TColor color) {
-  if (color == color_) return;
-  color_ = color;
-  if (peer_) peer_->SetColor(color_);
+TMemo::TMemo(TComponent* owner) : TWinControl(owner), lines_(*this) {
+  SetTabStop(true);
+  SetColor(clWhite);
 }
 
 void TMemo::SetWordWrap(bool wordWrap) {
@@ -30,7 +27,6 @@ platform::IControlPeer& TMemo::MakePeer(platform::IWindowSystem& system, platfor
 void TMemo::ApplyToPeer() {
   TWinControl::ApplyToPeer();
   peer_->SetFont(Font()->Spec());
-  peer_->SetColor(color_);
   peer_->SetWordWrap(wordWrap_);
   ShowLines();
 }
@@ -55,7 +51,7 @@ AnsiString TMemo::TMemoLines::Text() const {
   AnsiString text;
   for (int i = 0; i < list_.Count(); ++i) {
     if (i > 0) text += "\r\n";
-    text += list_.Get(i);
+    text.append(list_.View(i));
   }
   return text;
 }

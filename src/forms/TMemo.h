@@ -12,8 +12,6 @@ class TMemo : public TWinControl {
 
   TStrings* Lines() { return &lines_; }
   const TStrings* Lines() const { return &lines_; }
-  TColor Color() const { return color_; }
-  void SetColor(TColor color);
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool wordWrap);
 
@@ -48,7 +46,6 @@ class TMemo : public TWinControl {
   void ShowLines();
 
   TMemoLines lines_;
-  TColor color_ = clWhite;
   bool wordWrap_ = true;
   std::unique_ptr<platform::IMemoPeer> peer_;
 };
