@@ -16,14 +16,11 @@ CheckListBoxPeer::CheckListBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPe
   SetFocusWidget(GTK_WIDGET(list_.View()));
 }
 
+CheckListBoxPeer::~CheckListBoxPeer() { g_object_unref(css_); }
+
 void CheckListBoxPeer::SetBounds(const Rect& bounds) {
   GtkPeer::SetBounds(bounds);
   list_.SetOuterHeight(bounds.height);
-}
-
-void CheckListBoxPeer::SetItems(const IListItems& items) {
-  items_ = &items;
-  list_.SetItems(items);
 }
 
 void CheckListBoxPeer::SetColor(Color color) {
@@ -33,7 +30,7 @@ void CheckListBoxPeer::SetColor(Color color) {
 
 // The tick itself changes when the class library says so.
 void CheckListBoxPeer::ReportToggled(int index) {
-  Report(ItemChecked{index, !items_->Checked(index)});
+  Report(ItemChecked{index, !list_.Items()->Checked(index)});
 }
 
 }  // namespace platform::gtk

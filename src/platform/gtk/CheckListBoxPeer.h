@@ -9,9 +9,12 @@ namespace platform::gtk {
 class CheckListBoxPeer : public GtkPeer, public IListPeer {
  public:
   CheckListBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
+  ~CheckListBoxPeer() override;
+  CheckListBoxPeer(const CheckListBoxPeer&) = delete;
+  CheckListBoxPeer& operator=(const CheckListBoxPeer&) = delete;
 
   void SetBounds(const Rect& bounds) override;
-  void SetItems(const IListItems& items) override;
+  void SetItems(const IListItems& items) override { list_.SetItems(items); }
   void ItemInserted(int index) override { list_.Inserted(index); }
   void ItemDeleted(int index) override { list_.Deleted(index); }
   void TickChanged(int index) override { list_.Changed(index); }
@@ -25,7 +28,6 @@ class CheckListBoxPeer : public GtkPeer, public IListPeer {
   void ReportToggled(int index);
 
   ListItemsView list_;
-  const IListItems* items_ = nullptr;
   GtkCssProvider* css_;
 };
 

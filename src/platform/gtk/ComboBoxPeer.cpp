@@ -35,9 +35,7 @@ ComboBoxPeer::~ComboBoxPeer() {
   g_signal_handlers_disconnect_by_data(entry_, this);
 }
 
-void ComboBoxPeer::SetDroppedDown(bool dropped) { ShowList(dropped); }
-
-void ComboBoxPeer::ShowList(bool dropped) {
+void ComboBoxPeer::SetDroppedDown(bool dropped) {
   if (dropped)
     dropDown_.Open(Widget());
   else
@@ -46,7 +44,7 @@ void ComboBoxPeer::ShowList(bool dropped) {
 }
 
 void ComboBoxPeer::OpenByUser() {
-  ShowList(true);
+  SetDroppedDown(true);
   Report(DropDown{true});
 }
 

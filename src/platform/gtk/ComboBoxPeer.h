@@ -31,7 +31,6 @@ class ComboBoxPeer : public GtkPeer, public IComboBoxPeer {
   bool CanAddItem(int /*currentCount*/) override { return true; }
 
  private:
-  void ShowList(bool dropped);
   void OpenByUser();
   void ClosedByUser();
 

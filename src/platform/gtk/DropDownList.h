@@ -30,7 +30,6 @@ class DropDownList {
   void Open(GtkWidget* box);
   void Close();
   bool IsOpen() const { return gtk_widget_get_visible(window_); }
-  GtkWindow* Window() const { return GTK_WINDOW(window_); }
 
  private:
   void Place(GtkWidget* box);

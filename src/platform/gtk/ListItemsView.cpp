@@ -170,8 +170,13 @@ int ListItemsView::EntryAt(double x, double y) const {
   if (!gtk_tree_view_get_path_at_pos(View(), static_cast<int>(x), static_cast<int>(y), &path, nullptr, nullptr,
                                      nullptr))
     return -1;
-  const int index = top_ + gtk_tree_path_get_indices(path)[0];
+  const int index = EntryOfRow(gtk_tree_path_get_indices(path)[0]);
   gtk_tree_path_free(path);
+  return index;
+}
+
+int ListItemsView::EntryOfRow(int row) const {
+  const int index = top_ + row;
   return index < Count() ? index : -1;
 }
 
@@ -264,9 +269,9 @@ void ListItemsView::OnCursorChanged(GtkTreeView* view, gpointer self) {
   GtkTreePath* path = nullptr;
   gtk_tree_view_get_cursor(view, &path, nullptr);
   if (!path) return;
-  const int index = list->top_ + gtk_tree_path_get_indices(path)[0];
+  const int index = list->EntryOfRow(gtk_tree_path_get_indices(path)[0]);
   gtk_tree_path_free(path);
-  if (index == list->highlight_ || index >= list->Count()) return;
+  if (index < 0 || index == list->highlight_) return;
   // GTK shows it already, and is still handling the click that moved it.
   list->highlight_ = index;
   if (list->reports_.highlighted) list->reports_.highlighted(index);
@@ -274,8 +279,8 @@ void ListItemsView::OnCursorChanged(GtkTreeView* view, gpointer self) {
 
 void ListItemsView::OnToggled(GtkCellRendererToggle*, gchar* path, gpointer self) {
   auto* list = static_cast<ListItemsView*>(self);
-  const int index = list->top_ + std::atoi(path);
-  if (index < list->Count() && list->reports_.toggled) list->reports_.toggled(index);
+  const int index = list->EntryOfRow(std::atoi(path));
+  if (index >= 0 && list->reports_.toggled) list->reports_.toggled(index);
 }
 
 // Rows change only after GTK has laid the view out: a change within its
@@ -297,8 +302,9 @@ gboolean ListItemsView::OnFitAllocation(gpointer self) {
 // Mapped before GTK lays it out and draws it.
 void ListItemsView::OnFrameMap(GtkWidget*, gpointer self) {
   auto* list = static_cast<ListItemsView*>(self);
-  list->shown_ = true;
+  // Rows fitted first, so that the list is filled once, below.
   if (list->outerHeight_ >= 0) list->FitOuterHeight();
+  list->shown_ = true;
   list->Place();
 }
 

@@ -30,13 +30,13 @@ class ListItemsView {
   GtkWidget* Widget() const { return frame_; }
   GtkTreeView* View() const { return GTK_TREE_VIEW(view_); }
   void SetRowHeight(int pixels);
-  int RowHeight() const { return rowHeight_; }
   // Asks for the height of exactly that many rows.
   void SetShownRows(int rows);
   // The frame is to be that many pixels high.
   void SetOuterHeight(int height);
 
   void SetItems(const IListItems& items);
+  const IListItems* Items() const { return items_; }
   int Count() const { return items_ ? items_->Count() : 0; }
   void Inserted(int index);
   void Deleted(int index);
@@ -53,6 +53,8 @@ class ListItemsView {
 
  private:
   void SetVisibleRows(int rows);
+  // The entry shown in the row, -1 for a row below the last entry.
+  int EntryOfRow(int row) const;
   void FitOuterHeight();
   void ScrollTo(int top);
   void ScrollIntoView(int index);
