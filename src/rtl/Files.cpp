@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <stdlib.h>
 
@@ -79,7 +78,10 @@ AnsiString TrimErrorText(const AnsiString& text) {
 // program; whatever the name turned out to be is checked before a read.
 int ReadRegularFile(const std::string& path, std::string& bytes) {
   const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (!file.IsOpen()) return errno;
+  return file.IsOpen() ? ReadRegularFile(file, bytes) : errno;
+}
+
+int ReadRegularFile(const FileDescriptor& file, std::string& bytes) {
   struct stat info {};
   if (::fstat(file.Get(), &info) != 0) return errno;
   if (S_ISDIR(info.st_mode)) return EISDIR;

@@ -3,7 +3,6 @@
 // they reach the system as UTF-8.
 #include <cerrno>
 #include <string>
-#include <string_view>
 
 #include "rtl/AnsiString.h"
 #include "rtl/FileDescriptor.h"
@@ -33,6 +32,8 @@ constexpr int kNotARegularFile = EINVAL;
 // refused before anything is read. path is the system's own (UTF-8).
 // Returns 0, or the errno that refused the file.
 int ReadRegularFile(const std::string& path, std::string& bytes);
+// The same for a file already open, read from where it stands.
+int ReadRegularFile(const FileDescriptor& file, std::string& bytes);
 
 // Raises EFOpenError when the file is missing, is not a regular file or
 // cannot be read.

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -22,14 +21,11 @@ std::string BaseName(const std::string& path) { return path.substr(path.rfind('/
 }  // namespace
 
 InPlaceRewrite::InPlaceRewrite(const AnsiString& name, const std::string& path)
-    : name_(name), file_(::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {
-  if (!file_.IsOpen()) throw EFCreateError(name_, errno);
-  struct stat info {};
-  if (::fstat(file_.Get(), &info) != 0) throw EFCreateError(name_, errno);
-  if (!S_ISREG(info.st_mode)) throw EFCreateError(name_, kNotARegularFile);
-  if (!file_.ReadAll(static_cast<std::size_t>(info.st_size), oldContent_) || ::lseek(file_.Get(), 0, SEEK_SET) != 0)
-    throw EFCreateError(name_, errno);
-  MakeBackup(path);
+    : file_(::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {
+  if (!file_.IsOpen()) throw EFCreateError(name, errno);
+  if (const int error = ReadRegularFile(file_, oldContent_)) throw EFCreateError(name, error);
+  if (::lseek(file_.Get(), 0, SEEK_SET) != 0) throw EFCreateError(name, errno);
+  MakeBackup(name, path);
 }
 
 InPlaceRewrite::~InPlaceRewrite() {
@@ -38,7 +34,7 @@ InPlaceRewrite::~InPlaceRewrite() {
 
 // On the disk before the file is touched, so that a crash cannot take the
 // old content with it.
-void InPlaceRewrite::MakeBackup(const std::string& path) {
+void InPlaceRewrite::MakeBackup(const AnsiString& name, const std::string& path) {
   int error = 0;
   for (const std::string& folder : {FolderOf(path), TemporaryFolder()}) {
     FileDescriptor backup = CreateUniqueFile(folder + '/' + BaseName(path) + '.', backupName_);
@@ -51,7 +47,7 @@ void InPlaceRewrite::MakeBackup(const std::string& path) {
     ::unlink(backupName_.c_str());
   }
   backupName_.clear();
-  throw EFCreateError(name_, error);
+  throw EFCreateError(name, error);
 }
 
 bool InPlaceRewrite::Overwrite(std::string_view bytes) const {

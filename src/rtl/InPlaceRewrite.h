@@ -20,12 +20,11 @@ class InPlaceRewrite : public FileReplacement::Method {
   void Commit() override;
 
  private:
-  void MakeBackup(const std::string& path);
+  void MakeBackup(const AnsiString& name, const std::string& path);
   bool PutOldContentBack() const;
   // Writes bytes over the file's content from its start.
   bool Overwrite(std::string_view bytes) const;
 
-  AnsiString name_;
   FileDescriptor file_{-1};
   std::string oldContent_;
   std::string backupName_;
