@@ -1,6 +1,5 @@
 #include "platform/gtk/AnimatePeer.h"
 
-#include "platform/gtk/CairoCanvas.h"
 #include "platform/gtk/FindFolderClip.h"
 
 namespace platform::gtk {
@@ -8,11 +7,7 @@ namespace platform::gtk {
 AnimatePeer::AnimatePeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
     : GtkPeer(system, parent, listener) {
   AdoptDrawingArea(G_CALLBACK(OnDraw), this);
-}
-
-void AnimatePeer::SetColor(Color color) {
-  color_ = color;
-  gtk_widget_queue_draw(Widget());
+  ShowFace(Widget());
 }
 
 void AnimatePeer::SetClip(Clip clip) {
@@ -29,7 +24,6 @@ gboolean AnimatePeer::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
   auto* peer = static_cast<AnimatePeer*>(self);
   const int width = gtk_widget_get_allocated_width(widget);
   const int height = gtk_widget_get_allocated_height(widget);
-  CairoCanvas(cr).FillRect({0, 0, width, height}, peer->color_);
   if (peer->clip_ != Clip::FindFolder || peer->frame_ < 1) return FALSE;
   cairo_translate(cr, (width - FindFolderClip::kWidth) / 2, (height - FindFolderClip::kHeight) / 2);
   FindFolderClip::Draw(cr, peer->frame_);

@@ -9,14 +9,12 @@ class AnimatePeer : public GtkPeer, public IAnimatePeer {
  public:
   AnimatePeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
 
-  void SetColor(Color color) override;
   void SetClip(Clip clip) override;
   void ShowFrame(int frame) override;
 
  private:
   static gboolean OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
 
-  Color color_ = 0xFFFFFF;
   Clip clip_ = Clip::None;
   int frame_ = 0;
 };

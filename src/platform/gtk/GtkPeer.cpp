@@ -33,7 +33,7 @@ void GtkPeer::Adopt(GtkWidget* widget) {
 void GtkPeer::AdoptDrawingArea(GCallback onDraw, gpointer self) {
   GtkWidget* area = gtk_drawing_area_new();
   Adopt(area);
-  g_signal_connect(area, "draw", onDraw, self);
+  g_signal_connect_after(area, "draw", onDraw, self);
 }
 
 void GtkPeer::AdoptScrolled(GtkWidget* view) {
@@ -97,9 +97,16 @@ void GtkPeer::ShowFace(GtkWidget* widget) {
   g_signal_connect(widget, "draw", G_CALLBACK(OnFaceDraw), this);
 }
 
+void GtkPeer::SetFaceShown(bool shown) {
+  faceShown_ = shown;
+  if (faceWidget_) gtk_widget_queue_draw(faceWidget_);
+}
+
 gboolean GtkPeer::OnFaceDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
-  CairoCanvas(cr).FillRect({0, 0, gtk_widget_get_allocated_width(widget), gtk_widget_get_allocated_height(widget)},
-                           static_cast<GtkPeer*>(self)->face_);
+  const auto* peer = static_cast<GtkPeer*>(self);
+  if (peer->faceShown_)
+    CairoCanvas(cr).FillRect({0, 0, gtk_widget_get_allocated_width(widget), gtk_widget_get_allocated_height(widget)},
+                             peer->face_);
   return FALSE;
 }
 

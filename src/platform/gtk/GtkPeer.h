@@ -35,7 +35,8 @@ class GtkPeer : public virtual IControlPeer {
  protected:
   // Takes the outer widget and stands it in the parent's child area.
   void Adopt(GtkWidget* widget);
-  // Stands a drawing area in the parent's child area, drawn by onDraw(widget, cr, self).
+  // Stands a drawing area in the parent's child area, drawn by onDraw(widget,
+  // cr, self) over the face, when the control shows one.
   void AdoptDrawingArea(GCallback onDraw, gpointer self);
   // Stands a list or text view, framed and scrollable, in the parent's child area.
   void AdoptScrolled(GtkWidget* view);
@@ -44,6 +45,8 @@ class GtkPeer : public virtual IControlPeer {
   // Paints the widget in the control's colour under all that is drawn on it:
   // the face with which a windowed control covers the window behind it.
   void ShowFace(GtkWidget* widget);
+  // A see-through control leaves its face out.
+  void SetFaceShown(bool shown);
   // Reports a left-button press on the widget (a picture, a label) as a click.
   void ReportClicks(GtkWidget* widget);
   bool Report(const PeerEvent& event) { return listener_.OnPeerEvent(event); }
@@ -64,6 +67,7 @@ class GtkPeer : public virtual IControlPeer {
   Cursor cursor_ = Cursor::Default;
   GtkWidget* faceWidget_ = nullptr;
   Color face_ = 0;
+  bool faceShown_ = true;
   bool tracksCrossing_ = false;
 };
 

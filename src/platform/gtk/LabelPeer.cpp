@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "platform/gtk/AccessKeyText.h"
-#include "platform/gtk/CairoCanvas.h"
 #include "rtl/Rgb.h"
 
 namespace platform::gtk {
@@ -45,7 +44,7 @@ LabelPeer::LabelPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& li
 
   g_signal_connect(box, "enter-notify-event", G_CALLBACK(OnCrossingEvent), this);
   g_signal_connect(box, "leave-notify-event", G_CALLBACK(OnCrossingEvent), this);
-  g_signal_connect(box, "draw", G_CALLBACK(OnDraw), this);
+  ShowFace(box);
 }
 
 void LabelPeer::SetCaption(const std::string& caption) { AccessKeyText::Show(GTK_LABEL(label_), caption); }
@@ -53,16 +52,6 @@ void LabelPeer::SetCaption(const std::string& caption) { AccessKeyText::Show(GTK
 void LabelPeer::SetFont(const FontSpec& font) { ShowFont(GTK_LABEL(label_), font); }
 
 void LabelPeer::SetWordWrap(bool wordWrap) { gtk_label_set_line_wrap(GTK_LABEL(label_), wordWrap); }
-
-void LabelPeer::SetTransparent(bool transparent) {
-  transparent_ = transparent;
-  gtk_widget_queue_draw(Widget());
-}
-
-void LabelPeer::SetColor(Color color) {
-  color_ = color;
-  gtk_widget_queue_draw(Widget());
-}
 
 Size LabelPeer::Measure(const std::string& caption, const FontSpec& font, int wrapWidth) {
   // A label of its own, made like the ones shown, so the two always agree.
@@ -90,14 +79,6 @@ gboolean LabelPeer::OnCrossingEvent(GtkWidget*, GdkEventCrossing* event, gpointe
     label->Report(MouseEnter{});
   else
     label->Report(MouseLeave{});
-  return FALSE;
-}
-
-gboolean LabelPeer::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
-  auto* peer = static_cast<LabelPeer*>(self);
-  if (!peer->transparent_)
-    CairoCanvas(cr).FillRect({0, 0, gtk_widget_get_allocated_width(widget), gtk_widget_get_allocated_height(widget)},
-                             peer->color_);
   return FALSE;
 }
 

@@ -13,8 +13,7 @@ class LabelPeer : public GtkPeer, public ILabelPeer {
   void SetCaption(const std::string& caption) override;
   void SetFont(const FontSpec& font) override;
   void SetWordWrap(bool wordWrap) override;
-  void SetTransparent(bool transparent) override;
-  void SetColor(Color color) override;
+  void SetTransparent(bool transparent) override { SetFaceShown(!transparent); }
 
   // The room a label takes for the caption in the font; lines are broken to
   // fit wrapWidth when it is above 0.
@@ -22,11 +21,8 @@ class LabelPeer : public GtkPeer, public ILabelPeer {
 
  private:
   static gboolean OnCrossingEvent(GtkWidget* widget, GdkEventCrossing* event, gpointer self);
-  static gboolean OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
 
   GtkWidget* label_;
-  bool transparent_ = false;
-  Color color_ = 0xFFFFFF;
 };
 
 }  // namespace platform::gtk
