@@ -3,15 +3,13 @@
 #include "platform/Peers.h"
 #include "platform/gtk/GtkPeer.h"
 #include "platform/gtk/ListItemsView.h"
+#include "platform/gtk/WidgetStyle.h"
 
 namespace platform::gtk {
 
 class CheckListBoxPeer : public GtkPeer, public IListPeer {
  public:
   CheckListBoxPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
-  ~CheckListBoxPeer() override;
-  CheckListBoxPeer(const CheckListBoxPeer&) = delete;
-  CheckListBoxPeer& operator=(const CheckListBoxPeer&) = delete;
 
   void SetBounds(const Rect& bounds) override;
   void SetItems(const IListItems& items) override { list_.SetItems(items); }
@@ -28,7 +26,7 @@ class CheckListBoxPeer : public GtkPeer, public IListPeer {
   void ReportToggled(int index);
 
   ListItemsView list_;
-  GtkCssProvider* css_;
+  WidgetStyle style_;
 };
 
 }  // namespace platform::gtk

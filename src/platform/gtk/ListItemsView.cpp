@@ -39,7 +39,7 @@ ListItemsView::ListItemsView(bool ticks, Reports reports)
       view_(GTK_WIDGET(g_object_ref_sink(gtk_tree_view_new_with_model(model_.Model())))),
       adjustment_(GTK_ADJUSTMENT(g_object_ref_sink(gtk_adjustment_new(0, 0, 0, 1, 1, 1)))),
       text_(gtk_cell_renderer_text_new()),
-      css_(gtk_css_provider_new()) {
+      style_(view_) {
   GtkTreeView* view = View();
   gtk_tree_view_set_headers_visible(view, FALSE);
   gtk_tree_view_set_enable_search(view, FALSE);
@@ -55,8 +55,6 @@ ListItemsView::ListItemsView(bool ticks, Reports reports)
   gtk_tree_view_column_set_expand(text, TRUE);
   gtk_tree_view_append_column(view, text);
   gtk_tree_view_set_fixed_height_mode(view, TRUE);
-  gtk_style_context_add_provider(gtk_widget_get_style_context(view_), GTK_STYLE_PROVIDER(css_),
-                                 GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
 
   scrollbar_ = gtk_scrollbar_new(GTK_ORIENTATION_VERTICAL, adjustment_);
   GtkWidget* box = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 0);
@@ -90,7 +88,6 @@ ListItemsView::~ListItemsView() {
   g_object_unref(view_);
   g_object_unref(frame_);
   g_object_unref(adjustment_);
-  g_object_unref(css_);
 }
 
 void ListItemsView::SetRowHeight(int pixels) {
@@ -101,7 +98,7 @@ void ListItemsView::SetRowHeight(int pixels) {
     gtk_cell_renderer_set_padding(cell, 0, 0);
     gtk_cell_renderer_set_fixed_size(cell, -1, pixels);
   }
-  gtk_css_provider_load_from_data(css_, RowStyle(pixels).c_str(), -1, nullptr);
+  style_.Load(RowStyle(pixels));
   gtk_widget_queue_resize(view_);
 }
 

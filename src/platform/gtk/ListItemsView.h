@@ -10,6 +10,7 @@
 
 #include "platform/ListItems.h"
 #include "platform/gtk/ListItemsModel.h"
+#include "platform/gtk/WidgetStyle.h"
 
 namespace platform::gtk {
 
@@ -81,7 +82,7 @@ class ListItemsView {
   GtkAdjustment* adjustment_;
   GtkCellRenderer* toggle_ = nullptr;
   GtkCellRenderer* text_;
-  GtkCssProvider* css_;
+  WidgetStyle style_;
   int rowHeight_ = 0;
   int outerHeight_ = -1;  // none asked for
   int visible_ = 1;  // whole rows that fit

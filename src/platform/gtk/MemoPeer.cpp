@@ -8,18 +8,14 @@
 namespace platform::gtk {
 
 MemoPeer::MemoPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener)
-    : GtkPeer(system, parent, listener), view_(gtk_text_view_new()), style_(gtk_css_provider_new()) {
+    : GtkPeer(system, parent, listener), view_(gtk_text_view_new()), style_(view_) {
   gtk_text_view_set_editable(GTK_TEXT_VIEW(view_), FALSE);
   gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(view_), GTK_WRAP_WORD);
-  gtk_style_context_add_provider(gtk_widget_get_style_context(view_), GTK_STYLE_PROVIDER(style_),
-                                 GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
   AdoptScrolled(view_);
   // Scrollable from code only, and no taller or wider for its text.
   gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(Widget()), GTK_POLICY_EXTERNAL, GTK_POLICY_EXTERNAL);
   Restyle();
 }
-
-MemoPeer::~MemoPeer() { g_object_unref(style_); }
 
 void MemoPeer::SetText(const std::string& text) {
   std::string lines = ToGtk(text);
@@ -48,7 +44,7 @@ void MemoPeer::Restyle() {
                           (font_.bold ? "bold" : "normal") + "; text-decoration-line: " +
                           (font_.underline ? "underline" : "none") + "; }\n" +
                           "text:not(:disabled) { color: " + CssColor(font_.color) + "; }";
-  gtk_css_provider_load_from_data(style_, css.c_str(), -1, nullptr);
+  style_.Load(css);
 }
 
 }  // namespace platform::gtk

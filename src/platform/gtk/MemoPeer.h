@@ -3,13 +3,13 @@
 // text beyond the box is cut off, as the box has no scroll bars.
 #include "platform/Peers.h"
 #include "platform/gtk/GtkPeer.h"
+#include "platform/gtk/WidgetStyle.h"
 
 namespace platform::gtk {
 
 class MemoPeer : public GtkPeer, public IMemoPeer {
  public:
   MemoPeer(GtkWindowSystem& system, GtkPeer* parent, IPeerListener& listener);
-  ~MemoPeer() override;
 
   void SetText(const std::string& text) override;
   void SetFont(const FontSpec& font) override;
@@ -20,7 +20,7 @@ class MemoPeer : public GtkPeer, public IMemoPeer {
   void Restyle();
 
   GtkWidget* view_;
-  GtkCssProvider* style_;
+  WidgetStyle style_;
   FontSpec font_;
   Color color_ = 0xFFFFFF;
 };
