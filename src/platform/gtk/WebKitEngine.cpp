@@ -53,6 +53,11 @@ WebKitEngine::WebKitEngine(GtkWindowSystem& system, WebKitWebView* view) : syste
   // Reached only when the engine's own handler shows no error page.
   g_signal_connect_after(view_, "load-failed", G_CALLBACK(OnLoadFailedWithoutErrorPage), this);
   g_signal_connect(view_, "notify::title", G_CALLBACK(OnNotifyTitle), this);
+  // The engine starts its page process at the first request, and that takes
+  // longer than building the windows and reading the lists. A script with no
+  // effect starts it now, so the two overlap; it loads nothing and leaves no
+  // history.
+  webkit_web_view_evaluate_javascript(view_, "", 0, nullptr, nullptr, nullptr, nullptr, nullptr);
 }
 
 WebKitEngine::~WebKitEngine() {
