@@ -2,7 +2,6 @@
 
 #include "app/Author.h"
 #include "app/Gradient.h"
-#include "app/TickedEntries.h"
 #include "app/Unit3.h"
 #include "app/Unit4.h"
 #include "app/Unit5.h"
@@ -136,7 +135,7 @@ void TForm1::SpeedButton1Click(TObject* /*Sender*/) {
   TabControl1->SetVisible(false);
 }
 
-void TForm1::BitBtn1Click(TObject* /*Sender*/) { DeleteTickedEntries(*CheckListBox1); }
+void TForm1::BitBtn1Click(TObject* /*Sender*/) { CheckListBox1->Items()->DeleteTicked(); }
 
 void TForm1::Button1Click(TObject* /*Sender*/) {
   WebBrowser1->SetHeight(689);

@@ -1,7 +1,6 @@
 #include "app/Unit4.h"
 
 #include "app/Gradient.h"
-#include "app/TickedEntries.h"
 #include "rtl/AnsiLiteral.h"
 
 Tform4* form4 = nullptr;
@@ -55,7 +54,7 @@ void Tform4::Image1Click(TObject* /*Sender*/) {
 // Once sorted, the list stays sorted: later entries go to their places.
 void Tform4::Button1Click(TObject* /*Sender*/) { Box1->SetSorted(true); }
 
-void Tform4::BitBtn2Click(TObject* /*Sender*/) { DeleteTickedEntries(*Box1); }
+void Tform4::BitBtn2Click(TObject* /*Sender*/) { Box1->Items()->DeleteTicked(); }
 
 // The button has already handed the window its result, so a failed write
 // is reported and the window closes all the same.

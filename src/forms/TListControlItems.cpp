@@ -1,5 +1,7 @@
 #include "forms/TListControlItems.h"
 
+#include <vector>
+
 #include "rtl/CodePage.h"
 #include "rtl/Exceptions.h"
 
@@ -17,6 +19,18 @@ int TListControlItems::Add(const AnsiString& s) {
 
 void TListControlItems::Delete(int index) {
   list_.Delete(index);
+  Deleted(index);
+}
+
+void TListControlItems::DeleteTicked() {
+  std::vector<int> ticked;
+  for (int i = Count() - 1; i >= 0; --i)
+    if (Checked(i)) ticked.push_back(i);
+  list_.DeleteIf([this](int index) { return Checked(index); });
+  for (int index : ticked) Deleted(index);
+}
+
+void TListControlItems::Deleted(int index) {
   if (platform::IListPeer* peer = MirroringPeer()) peer->ItemDeleted(index);
   if (itemIndex_ == index)
     MoveItemIndex(-1);

@@ -17,6 +17,9 @@ class TListControlItems : public TStrings, public platform::IListItems {
   // Refused by the control: EOutOfResources "Unable to insert a line".
   int Add(const AnsiString& s) override;
   void Delete(int index) override;
+  // Removes every ticked entry and reports it as deleting them one by one
+  // from the last would, but moves the rest of the list only once.
+  void DeleteTicked();
   void Clear() override;
 
   bool Checked(int index) const override { return list_.Objects(index) != 0; }
@@ -49,6 +52,8 @@ class TListControlItems : public TStrings, public platform::IListItems {
 
  private:
   platform::IListPeer* MirroringPeer() const;
+  // The entry at index is gone: the peer hears of it and the selection follows.
+  void Deleted(int index);
   void MoveItemIndex(int index);
   // Everything to the peer.
   void PushAll() const;

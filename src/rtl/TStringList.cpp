@@ -34,6 +34,16 @@ void TStringList::Delete(int index) {
   entries_.erase(entries_.begin() + index);
 }
 
+void TStringList::DeleteIf(const std::function<bool(int)>& doomed) {
+  auto kept = entries_.begin();
+  for (int index = 0; index < Count(); ++index) {
+    if (doomed(index)) continue;
+    if (kept != entries_.begin() + index) *kept = std::move(entries_[index]);
+    ++kept;
+  }
+  entries_.erase(kept, entries_.end());
+}
+
 void TStringList::Clear() {
   // Hands the memory back too: a cleared list is usually refilled or dropped.
   std::vector<Entry>().swap(entries_);

@@ -47,6 +47,15 @@ TEST_F(ListControlItems, ThePeerShowsExactlyTheEntriesTicksAndSelectionAfterEver
       {"sort", [&] { List().SetSorted(true); }, 1},
       {"add into the sorted list", [&] { Items().Add("aa"); }, 0},
       {"delete the selection", [&] { Items().Delete(List().ItemIndex()); }, 0},
+      {"delete the ticked around the selection",
+       [&] {
+         Items().Add("f");
+         List().SetChecked(0, true);
+         List().SetChecked(Items().Count() - 1, true);
+         List().SetItemIndex(2);
+         Items().DeleteTicked();
+       },
+       0},
       {"load again", [&] { Items().LoadFromFile(dir.File("list.kln")); }, 1},
       {"clear", [&] { Items().Clear(); }, 1},
   };
@@ -82,6 +91,13 @@ TEST_F(ListControlItems, ASortedListLoadsEachLineIntoItsPlaceEvenWhenALineIsRefu
   EXPECT_EQ(Shown().items, Entries());
 }
 
+std::function<void(TListControlItems&)> DeleteTicked(std::vector<int> ticked) {
+  return [ticked](TListControlItems& items) {
+    for (int index : ticked) items.SetChecked(index, true);
+    items.DeleteTicked();
+  };
+}
+
 TEST_F(ListControlItems, TheSelectionStaysWithItsEntryWhileOthersComeAndGo) {
   struct Case {
     const char* what;
@@ -95,6 +111,9 @@ TEST_F(ListControlItems, TheSelectionStaysWithItsEntryWhileOthersComeAndGo) {
       {"two entries above go", false, 3, [](TListControlItems& items) { items.Delete(2); items.Delete(1); }, 1},
       {"an entry below goes", false, 2, [](TListControlItems& items) { items.Delete(3); }, 2},
       {"the selected entry goes", false, 2, [](TListControlItems& items) { items.Delete(2); }, -1},
+      {"ticked entries above and below go", false, 2, DeleteTicked({0, 1, 4}), 0},
+      {"the ticked selected entry goes", false, 2, DeleteTicked({2, 3}), -1},
+      {"nothing is ticked", false, 2, DeleteTicked({}), 2},
       {"an entry is added at the end", false, 2, [](TListControlItems& items) { items.Add("zz"); }, 2},
       {"an entry sorts in above", true, 2, [](TListControlItems& items) { items.Add("a0"); }, 3},
       {"an entry sorts in below", true, 2, [](TListControlItems& items) { items.Add("zz"); }, 2},
