@@ -174,10 +174,10 @@ void BM_ListControlLoad(benchmark::State& state, bool sorted) {
   state.SetItemsProcessed(state.iterations() * kEntries);
 }
 
-// Fifty ticked entries spread over the list, deleted in one pass against one
-// by one from the last.
+// One ticked entry, the first, or fifty spread over the list, deleted in one
+// pass against one by one from the last.
 void BM_DeleteTicked(benchmark::State& state, bool onePass) {
-  constexpr int kTicked = 50;
+  const auto kTicked = static_cast<int>(state.range(0));
   TListControlItems items;
   for (auto _ : state) {
     state.PauseTiming();
@@ -198,8 +198,8 @@ BENCHMARK(BM_LoadFromFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ListControlLoad, unsorted, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ListControlLoad, czech_sorted, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DeleteTicked, one_pass, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DeleteTicked, one_by_one, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DeleteTicked, one_pass, true)->Arg(1)->Arg(50)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DeleteTicked, one_by_one, false)->Arg(1)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SaveRaw, write_only, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SaveRaw, write_and_fsync, true)->Unit(benchmark::kMillisecond);

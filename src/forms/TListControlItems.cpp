@@ -24,10 +24,10 @@ void TListControlItems::Delete(int index) {
 
 void TListControlItems::DeleteTicked() {
   std::vector<int> ticked;
-  for (int i = Count() - 1; i >= 0; --i)
+  for (int i = 0; i < Count(); ++i)
     if (Checked(i)) ticked.push_back(i);
-  list_.DeleteIf([this](int index) { return Checked(index); });
-  for (int index : ticked) Deleted(index);
+  list_.DeleteIndices(ticked);
+  for (auto index = ticked.rbegin(); index != ticked.rend(); ++index) Deleted(*index);
 }
 
 void TListControlItems::Deleted(int index) {

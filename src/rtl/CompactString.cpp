@@ -1,7 +1,6 @@
 #include "rtl/CompactString.h"
 
 #include <cstring>
-#include <utility>
 
 CompactString::CompactString(std::string_view text) {
   if (text.empty()) return;
@@ -9,11 +8,6 @@ CompactString::CompactString(std::string_view text) {
   block_ = new char[sizeof length + length];
   std::memcpy(block_, &length, sizeof length);
   std::memcpy(block_ + sizeof length, text.data(), length);
-}
-
-CompactString& CompactString::operator=(CompactString&& other) noexcept {
-  std::swap(block_, other.block_);
-  return *this;
 }
 
 CompactString::~CompactString() { delete[] block_; }

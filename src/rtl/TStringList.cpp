@@ -34,12 +34,20 @@ void TStringList::Delete(int index) {
   entries_.erase(entries_.begin() + index);
 }
 
-void TStringList::DeleteIf(const std::function<bool(int)>& doomed) {
-  auto kept = entries_.begin();
-  for (int index = 0; index < Count(); ++index) {
-    if (doomed(index)) continue;
-    if (kept != entries_.begin() + index) *kept = std::move(entries_[index]);
-    ++kept;
+void TStringList::DeleteIndices(const std::vector<int>& ascending) {
+  if (ascending.empty()) return;
+  int previous = -1;
+  for (int index : ascending) {
+    CheckIndex(index, Count() - 1);
+    if (index <= previous) throw EListError("List indices out of order (" + std::to_string(index) + ")");
+    previous = index;
+  }
+  // Each run between two deleted entries moves down over the gap; the
+  // deleted entries' text ends up past the kept ones and goes with the tail.
+  auto kept = entries_.begin() + ascending.front();
+  for (std::size_t i = 0; i < ascending.size(); ++i) {
+    const auto runEnd = i + 1 < ascending.size() ? entries_.begin() + ascending[i + 1] : entries_.end();
+    kept = std::move(entries_.begin() + ascending[i] + 1, runEnd, kept);
   }
   entries_.erase(kept, entries_.end());
 }

@@ -22,9 +22,9 @@ class TStringList : public TStrings {
   // Not allowed while sorted.
   void Insert(int index, const AnsiString& s);
   void Delete(int index) override;
-  // Removes the entries doomed(index) holds for in one pass, the others
-  // keeping their order; doomed is asked once for each index, in order.
-  void DeleteIf(const std::function<bool(int index)>& doomed);
+  // Removes the entries at these indices, given in ascending order, moving
+  // each entry after them once.
+  void DeleteIndices(const std::vector<int>& ascending);
   void Clear() override;
 
   std::intptr_t Objects(int index) const;

@@ -77,3 +77,18 @@ TEST(TStringList, EditingKeepsEntriesOfAnyBytesAndTheirObjectsTogether) {
   list.Clear();
   EXPECT_EQ(list.Count(), 0);
 }
+
+TEST(TStringList, DeletingManyAtOnceKeepsTheRestInOrderWithTheirObjects) {
+  TStringList list;
+  for (int i = 0; i < 8; ++i) list.AddObject(std::string(1, static_cast<char>('a' + i)), i);
+  list.DeleteIndices({0, 3, 4, 7});
+  EXPECT_EQ(Pairs(list), (std::vector<std::string>{"b=1", "c=2", "f=5", "g=6"}));
+  list.DeleteIndices({});
+  EXPECT_EQ(list.Count(), 4);
+
+  // A bad index list changes nothing.
+  EXPECT_EQ(MessageOf<EListError>([&] { list.DeleteIndices({1, 4}); }), "List index out of bounds (4)");
+  EXPECT_EQ(MessageOf<EListError>([&] { list.DeleteIndices({2, 1}); }), "List indices out of order (1)");
+  EXPECT_EQ(MessageOf<EListError>([&] { list.DeleteIndices({1, 1}); }), "List indices out of order (1)");
+  EXPECT_EQ(Pairs(list), (std::vector<std::string>{"b=1", "c=2", "f=5", "g=6"}));
+}
